@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/numbers.h"
+#include "printers.h"
 
 using namespace tarvelo;
 
