@@ -48,12 +48,12 @@ float InwardMovementMm(double c, const SpecValues& before, const SpecValues& aft
 
 const QString& ClearanceComment(int band) { return kComments[static_cast<size_t>(band)]; }
 
-Judgement JudgeClearance(float newClearance) {
+Judgement JudgeClearance(double newClearance) {
     static const std::array<Rgb, 6> kBackgrounds{colours::White,  colours::Blue,
                                                  colours::Green,  colours::Yellow,
                                                  colours::Yellow, colours::Pink};
     Judgement j;
-    j.band = ClearanceBand(D(newClearance));
+    j.band = ClearanceBand(newClearance);
     j.text = j.band <= 4 ? kOkText : kNgText;
     j.background = kBackgrounds[static_cast<size_t>(j.band)];
     j.alarm = j.band == 5;

@@ -14,7 +14,8 @@ float NewClearanceMm(double clearance, const SpecValues& before, const SpecValue
 // How far the inner sidewall moves towards the car's centre (positive inward).
 float InwardMovementMm(double clearance, const SpecValues& before, const SpecValues& after);
 
-Judgement JudgeClearance(float newClearance);
+// Judged on the value as computed, not on its one-decimal text.
+Judgement JudgeClearance(double newClearance);
 
 // "+8.0", "±0.0", "-0.5"; no text for a movement between 0 and 1 mm.
 std::optional<QString> InwardMovementText(float movement);

@@ -17,7 +17,12 @@ const std::array<QString, 6> kOpenings{
     QStringLiteral("誤差大につき、要再検討。（誤差："),
 };
 
-int MeterBand(float e) {
+const std::array<Rgb, 6> kBackgrounds{colours::White, colours::Blue,   colours::Blue,
+                                       colours::Green, colours::Yellow, colours::Pink};
+
+}  // namespace
+
+int MeterErrorBand(double e) {
     if (e == 0) return 1;
     if ((e > 0 && e <= 3) || (e >= -3 && e < 0)) return 2;
     if ((e > 3 && e <= 5) || (e >= -5 && e < -3)) return 3;
@@ -25,7 +30,8 @@ int MeterBand(float e) {
     return 5;
 }
 
-}  // namespace
+const QString& MeterBandText(int band) { return band <= 3 ? kOkText : kNgText; }
+Rgb MeterBandBackground(int band) { return kBackgrounds[static_cast<size_t>(band)]; }
 
 float OuterDiameterMm(const SpecValues& spec) {
     double sidewalls = static_cast<double>(spec.tyreWidthMm) *
@@ -42,12 +48,10 @@ float MeterErrorPct(float diameterBefore, float diameterAfter) {
 const QString& MeterCommentOpening(int band) { return kOpenings[static_cast<size_t>(band)]; }
 
 Judgement JudgeMeterError(float error) {
-    static const std::array<Rgb, 6> kBackgrounds{colours::White, colours::Blue, colours::Blue,
-                                                 colours::Green, colours::Yellow, colours::Pink};
     Judgement j;
-    j.band = MeterBand(error);
-    j.text = j.band <= 3 ? kOkText : kNgText;
-    j.background = kBackgrounds[static_cast<size_t>(j.band)];
+    j.band = MeterErrorBand(static_cast<double>(error));
+    j.text = MeterBandText(j.band);
+    j.background = MeterBandBackground(j.band);
     j.alarm = j.band == 5;
     j.comment = kOpenings[static_cast<size_t>(j.band)] + ShortNumberText(error) +
                 QStringLiteral(" %）");

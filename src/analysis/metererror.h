@@ -17,7 +17,12 @@ float MeterErrorPct(float diameterBefore, float diameterAfter);
 // The band of a meter error, with its comment ("推奨値の±3%以内です。（誤差：-1 %）").
 Judgement JudgeMeterError(float error);
 
-// The five opening texts of the meter-error comments, by band 1 to 5 (index 0 unused).
+// The band 1 to 5 of an error, tested in order from band 1.
+int MeterErrorBand(double error);
+// The judgement text and background of a band.
+const QString& MeterBandText(int band);
+Rgb MeterBandBackground(int band);
+// The opening text of a band's comment, up to "（誤差：".
 const QString& MeterCommentOpening(int band);
 
 }  // namespace tarvelo

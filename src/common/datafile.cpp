@@ -1,0 +1,111 @@
+#include "common/datafile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tarvelo {
+
+namespace {
+
+constexpr const char* kCp932 = "windows-31j";
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+FileValue Decoded(QByteArrayView raw) {
+    FileValue value;
+    if (const auto text = DecodeCp932(raw)) {
+        value.text = *text;
+    } else {
+        value.decoded = false;
+    }
+    return value;
+}
+
+}  // namespace
+
+QList<FileValue> SplitValues(QByteArrayView bytes, int maxValues) {
+    QList<FileValue> values;
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n && values.size() < maxValues) {
+        while (i < n && IsBlank(bytes[i])) ++i;
+        QByteArrayView raw;
+        if (i < n && bytes[i] == '"') {
+            const qsizetype start = ++i;
+            while (i < n && bytes[i] != '"' && !IsLineEnd(bytes[i])) ++i;
+            raw = bytes.sliced(start, i - start);
+            while (i < n && bytes[i] != ',' && !IsLineEnd(bytes[i])) ++i;
+        } else {
+            const qsizetype start = i;
+            while (i < n && bytes[i] != ',' && !IsLineEnd(bytes[i])) ++i;
+            qsizetype end = i;
+            while (end > start && IsBlank(bytes[end - 1])) --end;
+            raw = bytes.sliced(start, end - start);
+        }
+        values.append(Decoded(raw));
+        // Step over the separator; CR LF counts as one line end.
+        if (i < n) {
+            if (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n') ++i;
+            ++i;
+        }
+    }
+    return values;
+}
+
+FileBytes ReadDataFile(const QString& path) {
+    FileBytes result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.bytes = file.read(kMaxDataFileBytes);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        result.bytes.clear();
+    }
+    return result;
+}
+
+bool Cp932Available() { return QStringEncoder(kCp932).isValid() && QStringDecoder(kCp932).isValid(); }
+
+std::optional<QByteArray> EncodeCp932(const QString& text) {
+    QStringEncoder encoder(kCp932, QStringConverter::Flag::Stateless);
+    if (!encoder.isValid()) return std::nullopt;
+    QByteArray bytes = encoder(text);
+    if (encoder.hasError()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<QString> DecodeCp932(QByteArrayView bytes) {
+    QStringDecoder decoder(kCp932, QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) return std::nullopt;
+    QString text = decoder(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return text;
+}
+
+bool WriteAll(QIODevice& device, const QByteArray& bytes, QString* error) {
+    if (device.write(bytes) != bytes.size()) {
+        if (error) *error = device.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString SaveDataFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    QString error;
+    if (!WriteAll(file, bytes, &error)) {
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit()) return file.errorString();
+    return QString();
+}
+
+}  // namespace tarvelo
