@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QImage>
+#include <QPageLayout>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace tarvelo {
+
+// Everything modal or outside the program that a window asks for goes through this
+// interface, so the windows can be driven without a person at the keyboard.
+class Platform {
+public:
+    enum class Icon { None, Information, Exclamation, Critical, Question };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    struct Message {
+        Icon icon = Icon::Exclamation;
+        Buttons buttons = Buttons::Ok;
+        Answer defaultButton = Answer::Ok;
+        QString title;
+        QString text;
+    };
+
+    struct FileDialog {
+        QString title;
+        QString presetName;  // the file name the dialog starts with
+        QString filter;      // one entry, e.g. "Input Data (*.ipw)"
+        bool confirmOverwrite = true;  // save dialogs only
+    };
+
+    // The current printer as the print command needs it.
+    struct PrinterSettings {
+        QString name;
+        int paperSizeCode = 9;  // the Windows paper-size code, 9 being A4
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    };
+
+    struct PrintJob {
+        int copies = 1;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    };
+
+    virtual ~Platform() = default;
+
+    // Shows a modal message box and returns the button pressed; closing the box counts as
+    // the Cancel button where there is one, else as the default button.
+    virtual Answer ShowMessage(QWidget* parent, const Message& message) = 0;
+
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialog& dialog) = 0;
+    virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialog& dialog) = 0;
+
+    virtual PrinterSettings CurrentPrinter() = 0;
+    // The print dialog, preset with the given job; nothing when the user cancelled.
+    virtual std::optional<PrintJob> ChoosePrintJob(QWidget* parent, const PrintJob& preset) = 0;
+    // Prints the image on one page at screen size; false when printing failed.
+    virtual bool PrintImage(const QImage& image, const PrintJob& job) = 0;
+
+    // The help viewer: opened at the default topic, never waited for.
+    virtual void OpenHelp(QWidget* owner, const QString& helpFile) = 0;
+    virtual void CloseAllHelp() = 0;
+
+    // Starts a program as a separate process; false when it could not be started.
+    virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+};
+
+// The platform the windows use. The program installs the Qt one at start; tests install
+// a scripted one. The caller keeps ownership.
+Platform& CurrentPlatform();
+void SetCurrentPlatform(Platform* platform);
+
+}  // namespace tarvelo

@@ -1,0 +1,32 @@
+# tarvelo_gui: the windows and the platform layer; tarvelo: the desktop program.
+set(TARVELO_GUI_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+
+add_library(tarvelo_gui STATIC
+  ${TARVELO_GUI_DIR}/app/enterkey.cpp
+  ${TARVELO_GUI_DIR}/app/fixedwindow.cpp
+  ${TARVELO_GUI_DIR}/app/fonts.cpp
+  ${TARVELO_GUI_DIR}/app/form1.cpp
+  ${TARVELO_GUI_DIR}/app/frmsplash.cpp
+  ${TARVELO_GUI_DIR}/app/menuitems.cpp
+  ${TARVELO_GUI_DIR}/app/modestatusbar.cpp
+  ${TARVELO_GUI_DIR}/app/module1.cpp
+  ${TARVELO_GUI_DIR}/app/navigation.cpp
+  ${TARVELO_GUI_DIR}/app/picturearea.cpp
+  ${TARVELO_GUI_DIR}/app/platform.cpp
+  ${TARVELO_GUI_DIR}/app/qtplatform.cpp
+  ${TARVELO_GUI_DIR}/app/translations.cpp
+  ${TARVELO_GUI_DIR}/input/form2.cpp
+  ${TARVELO_GUI_DIR}/input/form2_frames.cpp
+  ${TARVELO_GUI_DIR}/input/form2_lists.cpp
+  ${TARVELO_GUI_DIR}/input/form2_numberbox.cpp
+  ${TARVELO_GUI_DIR}/results/form4.cpp
+  ${TARVELO_GUI_DIR}/results/resultpanel.cpp
+)
+target_include_directories(tarvelo_gui PUBLIC ${TARVELO_GUI_DIR})
+target_link_libraries(tarvelo_gui PUBLIC tarvelo_core Qt6::Widgets Qt6::PrintSupport)
+set_target_properties(tarvelo_gui PROPERTIES AUTOMOC OFF)
+tarvelo_warnings(tarvelo_gui)
+
+add_executable(tarvelo ${TARVELO_GUI_DIR}/app/main.cpp)
+target_link_libraries(tarvelo PRIVATE tarvelo_gui)
+tarvelo_warnings(tarvelo)

@@ -1,0 +1,199 @@
+#include "results/form4.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analysis/colours.h"
+#include "app/enterkey.h"
+#include "app/fixedwindow.h"
+#include "app/fonts.h"
+#include "app/menuitems.h"
+#include "app/modestatusbar.h"
+#include "app/navigation.h"
+#include "app/picturearea.h"
+#include "app/twips.h"
+#include "results/resultpanel.h"
+
+namespace tarvelo {
+
+namespace {
+
+struct LegendEntry {
+    const char* swatch;
+    Rgb colour;
+    const char* text;
+};
+
+constexpr LegendEntry kLegend[] = {
+    {"Notice_Blue_TXT", colours::Blue, "全く問題なし"},
+    {"Notice_Yellow_TXT", colours::Green, "問題なし(変更点留意)"},
+    {"Text4", colours::Yellow, "チェックが必要"},
+    {"Notice_Red_TXT", colours::Pink, "再検討が必要"},
+};
+
+const QString kNotes = QStringLiteral(
+    "1）上記の他に、ホイールの取付ボルト本数、P.C.D、リム形状等の条件を合致させる必要があります。\n"
+    "2) インチアップ（またはインチダウン）を行った結果、条件によっては車高が下がる場合があります。"
+    "最低地上高に注意して下さい。\n"
+    "3）車検を通過するには、メーター誤差が＋15%以下で－10%以上の範囲内にあることが求められます。");
+
+void SetBase(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+QPushButton* MakeButton(const char* name, const QString& caption, const QFont& font,
+                        QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(font);
+    button->setMinimumHeight(30);
+    return button;
+}
+
+}  // namespace
+
+Form4::Form4() {
+    setObjectName(QStringLiteral("Form4"));
+    setFont(UiFont(9));
+    BuildMenus();
+
+    auto* outer = new QGroupBox(this);
+    outer->setObjectName(QStringLiteral("Frame0"));
+    QLabel* done = MakePictureArea(QStringLiteral("Image9"), QStringLiteral("解析完了"), outer);
+    done->setAutoFillBackground(true);
+    done->adjustSize();
+    done->move(8, 0);
+    auto* column = new QVBoxLayout(outer);
+    column->setContentsMargins(6, 14, 6, 4);
+    column->setSpacing(3);
+
+    panel_ = new ResultPanel(QStringLiteral("F4_"), outer);
+    column->addWidget(panel_);
+    column->addWidget(BuildLegend(outer));
+
+    auto* bottom = new QHBoxLayout();
+    QLabel* banner =
+        MakePictureArea(QStringLiteral("Image4"), QStringLiteral("Tarvelo 2005 Standard"), outer);
+    banner->setFont(UiFont(14, true));
+    QPushButton* back = MakeButton("F4_Command2", QStringLiteral("入力モードに戻る"), UiFont(9),
+                                   outer);
+    auto* verdictCaption = new QLabel(QStringLiteral("総合判定"), outer);
+    verdictCaption->setObjectName(QStringLiteral("Label54"));
+    verdictCaption->setFont(UiFont(12.75, true));
+    QLineEdit* verdict = panel_->VerdictField();
+    verdict->setFixedWidth(90);
+    verdict->setMinimumHeight(30);
+    QPushButton* ok = MakeButton("F4_Command1", QStringLiteral("O K"), UiFont(11.25, true), outer);
+    ok->setMinimumWidth(110);
+    bottom->addWidget(banner);
+    bottom->addStretch(1);
+    bottom->addWidget(back);
+    bottom->addSpacing(12);
+    bottom->addWidget(verdictCaption);
+    bottom->addWidget(verdict);
+    bottom->addSpacing(12);
+    bottom->addWidget(ok);
+    column->addLayout(bottom);
+
+    BuildNotes(outer);
+    setCentralWidget(outer);
+    setStatusBar(
+        new ModeStatusBar(QStringLiteral("Mode : Tarvelo 2005 Analytical Result Mode"), this));
+
+    connect(ok, &QPushButton::clicked, this, [this] { GoToTopMenu(this); });
+    connect(back, &QPushButton::clicked, this, [this] { GoToInputMode(this); });
+    new EnterPressesButton(this, ok);
+
+    panel_->Fill(ResultSheet::Fresh());
+    MakeFixedMainWindow(this, TwipsSize(11820, 7755));
+    setWindowTitle(QStringLiteral("Tarvelo 2005 Standard Edition - 解析結果モード"));
+    ok->setFocus();
+}
+
+void Form4::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = AddMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    AddMenuItem(file, "mnuFileSave", QStringLiteral("解析結果の保存(&S)..."),
+                QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddMenuRule(file, "mnuFileBar0");
+    QAction* inputMode = AddMenuItem(file, "mnuInputMode", QStringLiteral("入力モードに戻る(&B)"));
+    QAction* close = AddMenuItem(file, "mnuFileClose", QStringLiteral("トップメニューへ戻る(&C)"));
+    AddMenuRule(file, "mnuFileBar1");
+    AddMenuItem(file, "mnuFilePrint", QStringLiteral("印刷(&P)..."),
+                QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddMenuRule(file, "mnuFileBar2");
+    QAction* exit = AddMenuItem(file, "mnuFileExit", QStringLiteral("終了(&X)"));
+    AddHelpMenu(bar);
+
+    connect(inputMode, &QAction::triggered, this, [this] { GoToInputMode(this); });
+    connect(close, &QAction::triggered, this, &Form4::mnuFileClose_Click);
+    connect(exit, &QAction::triggered, this, &Form4::mnuFileExit_Click);
+}
+
+QWidget* Form4::BuildLegend(QWidget* parent) {
+    auto* legend = new QWidget(parent);
+    auto* row = new QHBoxLayout(legend);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    row->addStretch(1);
+    int index = 0;
+    for (const LegendEntry& entry : kLegend) {
+        auto* swatch = new QLineEdit(legend);
+        swatch->setObjectName(QString::fromLatin1(entry.swatch));
+        swatch->setReadOnly(true);
+        swatch->setFocusPolicy(Qt::NoFocus);
+        swatch->setFixedSize(34, 16);
+        SetBase(swatch, QColor(entry.colour.r, entry.colour.g, entry.colour.b));
+        auto* text = new QLabel(QString::fromUtf8(entry.text), legend);
+        text->setObjectName(QStringLiteral("Label_Verdict_%1").arg(index++));
+        text->setFont(UiFont(8.25));
+        row->addWidget(swatch);
+        row->addWidget(text);
+        row->addSpacing(10);
+    }
+    return legend;
+}
+
+QWidget* Form4::BuildNotes(QWidget* parent) {
+    // The notes panel lies beyond the window's right edge and is never seen.
+    auto* notes = new QGroupBox(QStringLiteral("その他コメント"), parent);
+    notes->setObjectName(QStringLiteral("Frame2"));
+    auto* text1 = new QPlainTextEdit(kNotes, notes);
+    text1->setObjectName(QStringLiteral("Text1"));
+    text1->setGeometry(8, 20, 300, 90);
+    for (const char* name : {"Text2", "Text3"}) {
+        auto* box = new QLineEdit(notes);
+        box->setObjectName(QString::fromLatin1(name));
+        SetBase(box, QColor(255, 192, 192));
+    }
+    notes->setGeometry(TwipsToPixels(11820) + 20, 0, 320, 160);
+    notes->hide();
+    return notes;
+}
+
+void Form4::ShowResults(const ResultSheet& sheet) { panel_->Fill(sheet); }
+
+ResultSheet Form4::Contents() const { return panel_->Contents(); }
+
+void Form4::mnuFileClose_Click() {
+    if (ConfirmMove(
+            this,
+            QStringLiteral("解析結果モードを閉じてトップメニューへ戻ります。 よろしいですか？　　"),
+            kProgramTitle)) {
+        GoToTopMenu(this);
+    }
+}
+
+void Form4::mnuFileExit_Click() {
+    if (ConfirmMove(this, kQuitQuestion, kProgramTitle)) QuitProgram(this);
+}
+
+}  // namespace tarvelo
