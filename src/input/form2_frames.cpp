@@ -66,18 +66,22 @@ WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
+    auto* sameAsFront = new QCheckBox(QStringLiteral("前輪ホイールと同じ"), w.frame);
+    sameAsFront->setFont(UiFont(9));
     if (spec.sameAsFront != nullptr) {
-        w.sameAsFront = new QCheckBox(QStringLiteral("前輪ホイールと同じ"), w.frame);
-        w.sameAsFront->setObjectName(QString::fromLatin1(spec.sameAsFront));
-        w.sameAsFront->setFont(UiFont(9));
-        w.sameAsFront->setToolTip(QStringLiteral(
+        sameAsFront->setObjectName(QString::fromLatin1(spec.sameAsFront));
+        sameAsFront->setToolTip(QStringLiteral(
             "後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 "
             "入力が省略でき便利です。"));
-        grid->addWidget(w.sameAsFront, 0, 0, 1, 3);
+        grid->addWidget(sameAsFront, 0, 0, 1, 3);
+        w.sameAsFront = sameAsFront;
     } else {
         // The front frames leave the check box's line empty, so that the rows of the
         // front and rear frames side by side line up.
-        grid->setRowMinimumHeight(0, QCheckBox().sizeHint().height());
+        auto* gap = new QWidget(w.frame);
+        gap->setFixedHeight(sameAsFront->sizeHint().height());
+        grid->addWidget(gap, 0, 0, 1, 3);
+        delete sameAsFront;
     }
 
     const SpecControls& c = spec.controls;
@@ -109,6 +113,8 @@ WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
     grid->addWidget(MakeRowLabel("タイヤ扁平率（%）", w.frame), 5, 0);
     grid->addWidget(w.aspectRatio, 5, 1);
     grid->setColumnStretch(0, 1);
+    // Extra height goes below the rows, keeping the rows of neighbouring frames level.
+    grid->setRowStretch(6, 1);
     return w;
 }
 

@@ -132,10 +132,9 @@ QWidget* ResultPanel::Make(Field field) {
     QWidget* widget = nullptr;
     if (look.widget == Widget::CommentLine) {
         auto* line = new QLabel(this);
-        line->setFrameShape(QFrame::Box);
-        line->setLineWidth(1);
+        // A grey line whatever the colour of the comment's text.
+        line->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #808080; padding: 0 2px; }"));
         line->setAlignment(look.alignment);
-        line->setContentsMargins(2, 0, 2, 0);
         widget = line;
     } else {
         auto* box = new QLineEdit(this);
