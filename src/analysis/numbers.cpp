@@ -1,5 +1,6 @@
 #include "analysis/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,56 +10,93 @@ namespace tarvelo {
 
 namespace {
 
+// A short text on the stack: the number helpers run for every field of every sheet, and
+// heap strings would cost more than the arithmetic. 400 characters hold any double.
+class FixedText {
+public:
+    void Append(char c) { data_[size_++] = c; }
+    void Append(int count, char c) {
+        for (int i = 0; i < count; ++i) Append(c);
+    }
+    void Append(const char* text, int count) {
+        for (int i = 0; i < count; ++i) Append(text[i]);
+    }
+    void Insert(char c) {
+        for (int i = size_; i > 0; --i) data_[i] = data_[i - 1];
+        data_[0] = c;
+        ++size_;
+    }
+    void Resize(int size) { size_ = size; }
+    int Size() const { return size_; }
+    const char* Data() const { return data_; }
+    char& operator[](int i) { return data_[i]; }
+    char operator[](int i) const { return data_[i]; }
+    char Back() const { return data_[size_ - 1]; }
+    bool IsAllZero() const {
+        for (int i = 0; i < size_; ++i) {
+            if (data_[i] != '0') return false;
+        }
+        return true;
+    }
+    QString ToQString() const { return QString::fromLatin1(data_, size_); }
+
+private:
+    char data_[400];
+    int size_ = 0;
+};
+
 // A value as a row of decimal digits: value = 0.d1d2d3... * 10^pointPos, so pointPos is
 // the count of digits before the decimal point (zero or negative for values below 1).
 struct DecimalDigits {
     bool negative = false;
-    std::string digits;
+    FixedText digits;
     int pointPos = 0;
 };
 
 // The value with `significant` digits, correctly rounded from its binary form.
-DecimalDigits ToDecimal(double value, int significant) {
+void ToDecimal(double value, int significant, DecimalDigits& d) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
-    DecimalDigits d;
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::scientific, significant - 1)
+                          .ptr;
     const char* p = buffer;
     if (*p == '-') {
         d.negative = true;
         ++p;
     }
-    for (; *p != 'e' && *p != '\0'; ++p) {
-        if (*p >= '0' && *p <= '9') d.digits.push_back(*p);
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9') d.digits.Append(*p);
     }
-    const int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+    int exponent = 0;
+    if (p != end) {
+        ++p;
+        if (*p == '+') ++p;
+        std::from_chars(p, end, exponent);
+    }
     d.pointPos = exponent + 1;
-    return d;
-}
-
-bool IsAllZero(const std::string& digits) {
-    return digits.find_first_not_of('0') == std::string::npos;
 }
 
 // Rounds to `places` digits after the point, halves away from zero; afterwards the digit
-// row holds exactly pointPos + places digits (or a single "0" for zero).
+// row holds exactly pointPos + places digits.
 void RoundToPlaces(DecimalDigits& d, int places) {
     const int keep = d.pointPos + places;
-    const int count = static_cast<int>(d.digits.size());
+    const int count = d.digits.Size();
     if (keep >= count) {
-        d.digits.append(static_cast<size_t>(keep - count), '0');
+        d.digits.Append(keep - count, '0');
         return;
     }
     if (keep < 0) {
-        d.digits = "0";
+        d.digits.Resize(0);
+        d.digits.Append('0');
         d.pointPos = 1 - places;
         return;
     }
-    const bool up = d.digits[static_cast<size_t>(keep)] >= '5';
-    d.digits.resize(static_cast<size_t>(keep));
+    const bool up = d.digits[keep] >= '5';
+    d.digits.Resize(keep);
     if (up) {
         int i = keep - 1;
         for (; i >= 0; --i) {
-            char& c = d.digits[static_cast<size_t>(i)];
+            char& c = d.digits[i];
             if (c == '9') {
                 c = '0';
             } else {
@@ -67,12 +105,12 @@ void RoundToPlaces(DecimalDigits& d, int places) {
             }
         }
         if (i < 0) {
-            d.digits.insert(d.digits.begin(), '1');
+            d.digits.Insert('1');
             ++d.pointPos;
         }
     }
-    if (d.digits.empty()) {
-        d.digits = "0";
+    if (d.digits.Size() == 0) {
+        d.digits.Append('0');
         d.pointPos = 1 - places;
     }
 }
@@ -85,55 +123,61 @@ QString NonFiniteText(double value) {
 QString ShortText(double value, int significant) {
     if (!std::isfinite(value)) return NonFiniteText(value);
     if (value == 0) return QStringLiteral("0");
-    DecimalDigits d = ToDecimal(value, significant);
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    const int count = static_cast<int>(d.digits.size());
+    DecimalDigits d;
+    ToDecimal(value, significant, d);
+    while (d.digits.Size() > 1 && d.digits.Back() == '0') d.digits.Resize(d.digits.Size() - 1);
+    const int count = d.digits.Size();
     const int exponent = d.pointPos - 1;
-    std::string out = d.negative ? "-" : "";
+    FixedText out;
+    if (d.negative) out.Append('-');
     if (exponent >= -4 && exponent < significant) {
         if (d.pointPos <= 0) {
-            out += "0.";
-            out.append(static_cast<size_t>(-d.pointPos), '0');
-            out += d.digits;
+            out.Append("0.", 2);
+            out.Append(-d.pointPos, '0');
+            out.Append(d.digits.Data(), count);
         } else if (d.pointPos >= count) {
-            out += d.digits;
-            out.append(static_cast<size_t>(d.pointPos - count), '0');
+            out.Append(d.digits.Data(), count);
+            out.Append(d.pointPos - count, '0');
         } else {
-            out += d.digits.substr(0, static_cast<size_t>(d.pointPos));
-            out += '.';
-            out += d.digits.substr(static_cast<size_t>(d.pointPos));
+            out.Append(d.digits.Data(), d.pointPos);
+            out.Append('.');
+            out.Append(d.digits.Data() + d.pointPos, count - d.pointPos);
         }
     } else {
-        out += d.digits[0];
+        out.Append(d.digits[0]);
         if (count > 1) {
-            out += '.';
-            out += d.digits.substr(1);
+            out.Append('.');
+            out.Append(d.digits.Data() + 1, count - 1);
         }
         char expText[16];
-        std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+',
-                      std::abs(exponent));
-        out += expText;
+        const int length = std::snprintf(expText, sizeof expText, "E%c%02d",
+                                         exponent < 0 ? '-' : '+', std::abs(exponent));
+        out.Append(expText, length);
     }
-    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+    return out.ToQString();
 }
 
 QString OneDecimalText(double value, int significant) {
     if (!std::isfinite(value)) return NonFiniteText(value);
-    DecimalDigits d = ToDecimal(value, significant);
-    if (value == 0) d = DecimalDigits{false, "0", 1};
+    DecimalDigits d;
+    if (value == 0) {
+        d.digits.Append('0');
+        d.pointPos = 1;
+    } else {
+        ToDecimal(value, significant, d);
+    }
     RoundToPlaces(d, 1);
-    std::string out;
-    if (d.negative && !IsAllZero(d.digits)) out += '-';
+    FixedText out;
+    if (d.negative && !d.digits.IsAllZero()) out.Append('-');
     // After rounding the row holds pointPos + 1 digits: the integer part, then one.
     if (d.pointPos <= 0) {
-        out += "0.";
-        out += d.digits.back();
+        out.Append('0');
     } else {
-        out += d.digits.substr(0, static_cast<size_t>(d.pointPos));
-        out += '.';
-        out += d.digits.back();
+        out.Append(d.digits.Data(), d.pointPos);
     }
-    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+    out.Append('.');
+    out.Append(d.digits.Back());
+    return out.ToQString();
 }
 
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -145,6 +189,7 @@ double LeadingNumber(QStringView text) {
     const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
     std::string number;
+    number.reserve(32);
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
         if (text[i] == u'-') number += '-';
         ++i;
@@ -174,7 +219,13 @@ double LeadingNumber(QStringView text) {
             number += exponent;
         }
     }
-    return std::strtod(number.c_str(), nullptr);
+    double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: read it the way strtod does (inf or 0).
+        return std::strtod(number.c_str(), nullptr);
+    }
+    return value;
 }
 
 QString ShortNumberText(float value) { return ShortText(static_cast<double>(value), 7); }

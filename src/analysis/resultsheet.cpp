@@ -65,11 +65,14 @@ const std::array<Field, kFieldCount>& AllFields() { return kAllFields; }
 const CornerFields& FieldsOf(Corner corner) { return kCornerFields[static_cast<size_t>(corner)]; }
 
 ResultSheet ResultSheet::Fresh() {
-    ResultSheet sheet;
-    for (Field field : kAllFields) {
-        if (IsPlaceholder(field)) sheet[field].text = kNotAnalysedText;
-    }
-    return sheet;
+    static const ResultSheet fresh = [] {
+        ResultSheet sheet;
+        for (Field field : kAllFields) {
+            if (IsPlaceholder(field)) sheet[field].text = kNotAnalysedText;
+        }
+        return sheet;
+    }();
+    return fresh;
 }
 
 ResultSheet ResultSheet::Blank() { return ResultSheet(); }

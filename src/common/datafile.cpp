@@ -11,6 +11,35 @@ namespace {
 
 constexpr const char* kCp932 = "windows-31j";
 
+// Qt's converters count invalid characters for their whole life; reading that count
+// before and after a call tells whether this call met one, so one converter serves all.
+class Cp932Decoder : public QStringDecoder {
+public:
+    Cp932Decoder() : QStringDecoder(kCp932, QStringConverter::Flag::Stateless) {}
+    qsizetype InvalidCount() const { return state.invalidChars; }
+};
+
+class Cp932Encoder : public QStringEncoder {
+public:
+    Cp932Encoder() : QStringEncoder(kCp932, QStringConverter::Flag::Stateless) {}
+    qsizetype InvalidCount() const { return state.invalidChars; }
+};
+
+// Printable ASCII is the same in code page 932 (its control codes are not all the same).
+bool IsPlainAscii(QByteArrayView bytes) {
+    for (char c : bytes) {
+        if (c < 0x20 || c > 0x7e) return false;
+    }
+    return true;
+}
+
+bool IsPlainAscii(const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e) return false;
+    }
+    return true;
+}
+
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -73,18 +102,22 @@ FileBytes ReadDataFile(const QString& path) {
 bool Cp932Available() { return QStringEncoder(kCp932).isValid() && QStringDecoder(kCp932).isValid(); }
 
 std::optional<QByteArray> EncodeCp932(const QString& text) {
-    QStringEncoder encoder(kCp932, QStringConverter::Flag::Stateless);
+    if (IsPlainAscii(text)) return text.toLatin1();
+    thread_local Cp932Encoder encoder;
     if (!encoder.isValid()) return std::nullopt;
+    const qsizetype invalidBefore = encoder.InvalidCount();
     QByteArray bytes = encoder(text);
-    if (encoder.hasError()) return std::nullopt;
+    if (encoder.InvalidCount() != invalidBefore) return std::nullopt;
     return bytes;
 }
 
 std::optional<QString> DecodeCp932(QByteArrayView bytes) {
-    QStringDecoder decoder(kCp932, QStringConverter::Flag::Stateless);
+    if (IsPlainAscii(bytes)) return QString::fromLatin1(bytes);
+    thread_local Cp932Decoder decoder;
     if (!decoder.isValid()) return std::nullopt;
+    const qsizetype invalidBefore = decoder.InvalidCount();
     QString text = decoder(bytes);
-    if (decoder.hasError()) return std::nullopt;
+    if (decoder.InvalidCount() != invalidBefore) return std::nullopt;
     return text;
 }
 
