@@ -17,7 +17,6 @@ add_library(tarvelo_gui STATIC
   ${TARVELO_GUI_DIR}/app/translations.cpp
   ${TARVELO_GUI_DIR}/input/form2.cpp
   ${TARVELO_GUI_DIR}/input/form2_frames.cpp
-  ${TARVELO_GUI_DIR}/input/form2_lists.cpp
   ${TARVELO_GUI_DIR}/input/form2_numberbox.cpp
   ${TARVELO_GUI_DIR}/results/form4.cpp
   ${TARVELO_GUI_DIR}/results/resultpanel.cpp

@@ -9,8 +9,8 @@
 
 #include "app/fonts.h"
 #include "app/picturearea.h"
-#include "input/form2_lists.h"
 #include "input/form2_numberbox.h"
+#include "input/valuelists.h"
 
 namespace tarvelo {
 
@@ -86,20 +86,20 @@ WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
 
     const SpecControls& c = spec.controls;
     w.rimDiameter = MakeList(c.rimDiameter, Choose(spec, "ホイールリム径"),
-                             form2lists::RimDiameter(), w.frame);
+                             RimDiameterItems(), w.frame);
     w.rimWidth =
-        MakeList(c.rimWidth, Choose(spec, "ホイールリム幅"), form2lists::RimWidth(), w.frame);
+        MakeList(c.rimWidth, Choose(spec, "ホイールリム幅"), RimWidthItems(), w.frame);
     w.offsetDirection = MakeList(c.offsetDirection, Choose(spec, "ホイールオフセット方向"),
-                                 form2lists::OffsetDirection(), w.frame);
+                                 OffsetDirectionItems(), w.frame);
     w.offsetAmount = MakeNumberBox(QString::fromLatin1(c.offsetAmount),
                                    QStringLiteral("%1の%2ホイールオフセット量を直接入力して下さい")
                                        .arg(QString::fromUtf8(spec.state),
                                             QString::fromUtf8(spec.axle)),
                                    w.frame);
     w.tyreWidth = MakeList(c.tyreWidth, Choose(spec, "タイヤ断面幅サイズ"),
-                           form2lists::TyreWidth(), w.frame);
+                           TyreWidthItems(), w.frame);
     w.aspectRatio = MakeList(c.aspectRatio, Choose(spec, "タイヤ扁平率"),
-                             form2lists::AspectRatio(), w.frame);
+                             AspectRatioItems(), w.frame);
 
     grid->addWidget(MakeRowLabel("ホイールリム径（inch）", w.frame), 1, 0);
     grid->addWidget(w.rimDiameter, 1, 1);

@@ -1,6 +1,7 @@
 #include "input/form2_numberbox.h"
 
 #include "app/fonts.h"
+#include "input/valuelists.h"
 
 namespace tarvelo {
 
@@ -18,7 +19,7 @@ QLineEdit* MakeNumberBox(const QString& name, const QString& toolTip, QWidget* p
     box->setObjectName(name);
     box->setToolTip(toolTip);
     box->setAlignment(Qt::AlignCenter);
-    box->setMaxLength(4);
+    box->setMaxLength(kNumberBoxMaxLength);
     box->setFont(UiFont(9, true));
     box->setFixedWidth(44);
     TurnInputMethodOff(box);
