@@ -16,8 +16,12 @@ Platform::Answer ScriptedPlatform::ShowMessage(QWidget*, const Message& message)
 
 std::optional<QString> ScriptedPlatform::NextFile() {
     if (files_.empty()) return std::nullopt;
-    std::optional<QString> path = files_.front();
+    // Taken apart rather than copied whole: GCC 12 at -O2 warns falsely on copying an
+    // optional QString here.
+    const bool chosen = files_.front().has_value();
+    const QString path = files_.front().value_or(QString());
     files_.pop_front();
+    if (!chosen) return std::nullopt;
     return path;
 }
 
