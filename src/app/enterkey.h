@@ -12,13 +12,13 @@ namespace tarvelo {
 // reaches the window. An open drop-down list keeps Enter for itself; a push button with
 // the focus is pressed itself.
 class EnterPressesButton final : public QObject {
-public:
+  public:
     EnterPressesButton(QWidget* window, QPushButton* button);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QPushButton* button_;
 };
 

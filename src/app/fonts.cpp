@@ -5,9 +5,9 @@
 namespace tarvelo {
 
 void InstallFontSubstitutions() {
-    QFont::insertSubstitutions(kUiFontFamily, {QStringLiteral("IPAPGothic"),
-                                               QStringLiteral("IPAGothic"),
-                                               QStringLiteral("IPA Pゴシック")});
+    QFont::insertSubstitutions(kUiFontFamily,
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                                QStringLiteral("IPA Pゴシック")});
     QFont::insertSubstitutions(kDisplayFontFamily, {QStringLiteral("DejaVu Sans Condensed"),
                                                     QStringLiteral("Liberation Sans Narrow")});
 }

@@ -20,9 +20,9 @@ namespace tarvelo {
 namespace {
 
 struct OptionRow {
-    const char* name;      // the option button; the design's Option1 of this index
-    int top;               // twips inside Frame2
-    const char* picture;   // the picture area that labels it
+    const char* name;     // the option button; the design's Option1 of this index
+    int top;              // twips inside Frame2
+    const char* picture;  // the picture area that labels it
     const char* pictureText;
 };
 
@@ -57,8 +57,8 @@ Form1::Form1() {
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame2"));
     frame->setGeometry(TwipsRect(330, 1150, 5025, 1570));
-    QLabel* heading = MakePictureArea(QStringLiteral("Image9"), QStringLiteral("起動オプション"),
-                                      frame);
+    QLabel* heading =
+        MakePictureArea(QStringLiteral("Image9"), QStringLiteral("起動オプション"), frame);
     heading->setGeometry(TwipsRect(150, 60, 1650, 240));
 
     auto* group = new QButtonGroup(this);
@@ -120,6 +120,8 @@ void Form1::Command1_Click() {
     close();
 }
 
-void Form1::Command2_Click() { UnloadAllWindows(); }
+void Form1::Command2_Click() {
+    UnloadAllWindows();
+}
 
 }  // namespace tarvelo

@@ -8,16 +8,16 @@ namespace tarvelo {
 
 // The top menu: starts input mode or the result viewer.
 class Form1 final : public QWidget {
-public:
+  public:
     Form1();
 
     // Shows the menu centred, with the focus, and so the selection, on the input-mode option.
     void ShowLoaded();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Command1_Click();
     void Command2_Click();
 

@@ -6,7 +6,7 @@ namespace tarvelo {
 
 // The start-up window: title banner, maker's name and logo, version, on tan.
 class frmSplash final : public QWidget {
-public:
+  public:
     frmSplash();
 };
 

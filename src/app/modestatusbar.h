@@ -9,13 +9,13 @@ namespace tarvelo {
 // The status bar `sbStatusBar` of a mode window: the mode text, the current date and the
 // current time, the last two kept current by a timer.
 class ModeStatusBar final : public QStatusBar {
-public:
+  public:
     ModeStatusBar(const QString& modeText, QWidget* parent);
 
     static QString DateText(const QDateTime& now);
     static QString TimeText(const QDateTime& now);
 
-private:
+  private:
     void Refresh();
 
     QLabel* date_;

@@ -10,9 +10,13 @@
 
 namespace tarvelo {
 
-void ShowTopMenu() { (new Form1())->ShowLoaded(); }
+void ShowTopMenu() {
+    (new Form1())->ShowLoaded();
+}
 
-void ShowInputMode() { ShowCentred(new Form2()); }
+void ShowInputMode() {
+    ShowCentred(new Form2());
+}
 
 void ShowViewer() {}
 
@@ -46,6 +50,8 @@ void QuitProgram(QWidget*) {
     UnloadAllWindows();
 }
 
-void UnloadAllWindows() { QApplication::closeAllWindows(); }
+void UnloadAllWindows() {
+    QApplication::closeAllWindows();
+}
 
 }  // namespace tarvelo

@@ -13,6 +13,8 @@ Platform& CurrentPlatform() {
     return *current;
 }
 
-void SetCurrentPlatform(Platform* platform) { current = platform; }
+void SetCurrentPlatform(Platform* platform) {
+    current = platform;
+}
 
 }  // namespace tarvelo

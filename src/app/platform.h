@@ -13,7 +13,7 @@ namespace tarvelo {
 // Everything modal or outside the program that a window asks for goes through this
 // interface, so the windows can be driven without a person at the keyboard.
 class Platform {
-public:
+  public:
     enum class Icon { None, Information, Exclamation, Critical, Question };
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Answer { Ok, Cancel, Yes, No };
@@ -28,8 +28,8 @@ public:
 
     struct FileDialog {
         QString title;
-        QString presetName;  // the file name the dialog starts with
-        QString filter;      // one entry, e.g. "Input Data (*.ipw)"
+        QString presetName;            // the file name the dialog starts with
+        QString filter;                // one entry, e.g. "Input Data (*.ipw)"
         bool confirmOverwrite = true;  // save dialogs only
     };
 

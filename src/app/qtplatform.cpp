@@ -15,20 +15,28 @@ namespace {
 
 QMessageBox::Icon ToQt(Platform::Icon icon) {
     switch (icon) {
-        case Platform::Icon::None: return QMessageBox::NoIcon;
-        case Platform::Icon::Information: return QMessageBox::Information;
-        case Platform::Icon::Exclamation: return QMessageBox::Warning;
-        case Platform::Icon::Critical: return QMessageBox::Critical;
-        case Platform::Icon::Question: return QMessageBox::Question;
+        case Platform::Icon::None:
+            return QMessageBox::NoIcon;
+        case Platform::Icon::Information:
+            return QMessageBox::Information;
+        case Platform::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Platform::Icon::Critical:
+            return QMessageBox::Critical;
+        case Platform::Icon::Question:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ToQt(Platform::Buttons buttons) {
     switch (buttons) {
-        case Platform::Buttons::Ok: return QMessageBox::Ok;
-        case Platform::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case Platform::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case Platform::Buttons::Ok:
+            return QMessageBox::Ok;
+        case Platform::Buttons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case Platform::Buttons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         case Platform::Buttons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
@@ -37,21 +45,30 @@ QMessageBox::StandardButtons ToQt(Platform::Buttons buttons) {
 
 QMessageBox::StandardButton ToQt(Platform::Answer answer) {
     switch (answer) {
-        case Platform::Answer::Ok: return QMessageBox::Ok;
-        case Platform::Answer::Cancel: return QMessageBox::Cancel;
-        case Platform::Answer::Yes: return QMessageBox::Yes;
-        case Platform::Answer::No: return QMessageBox::No;
+        case Platform::Answer::Ok:
+            return QMessageBox::Ok;
+        case Platform::Answer::Cancel:
+            return QMessageBox::Cancel;
+        case Platform::Answer::Yes:
+            return QMessageBox::Yes;
+        case Platform::Answer::No:
+            return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
 
 Platform::Answer FromQt(int button, Platform::Answer fallback) {
     switch (button) {
-        case QMessageBox::Ok: return Platform::Answer::Ok;
-        case QMessageBox::Cancel: return Platform::Answer::Cancel;
-        case QMessageBox::Yes: return Platform::Answer::Yes;
-        case QMessageBox::No: return Platform::Answer::No;
-        default: return fallback;
+        case QMessageBox::Ok:
+            return Platform::Answer::Ok;
+        case QMessageBox::Cancel:
+            return Platform::Answer::Cancel;
+        case QMessageBox::Yes:
+            return Platform::Answer::Yes;
+        case QMessageBox::No:
+            return Platform::Answer::No;
+        default:
+            return fallback;
     }
 }
 
@@ -62,8 +79,7 @@ bool HasCancel(Platform::Buttons buttons) {
 }  // namespace
 
 Platform::Answer QtPlatform::ShowMessage(QWidget* parent, const Message& message) {
-    QMessageBox box(ToQt(message.icon), message.title, message.text, ToQt(message.buttons),
-                    parent);
+    QMessageBox box(ToQt(message.icon), message.title, message.text, ToQt(message.buttons), parent);
     box.setDefaultButton(ToQt(message.defaultButton));
     // Escape and the close box answer Cancel; a box without Cancel closes with its default.
     const Answer onEscape = HasCancel(message.buttons) ? Answer::Cancel : message.defaultButton;
@@ -97,7 +113,7 @@ Platform::PrinterSettings QtPlatform::CurrentPrinter() {
 }
 
 std::optional<Platform::PrintJob> QtPlatform::ChoosePrintJob(QWidget* parent,
-                                                            const PrintJob& preset) {
+                                                             const PrintJob& preset) {
     QPrinter printer;
     printer.setCopyCount(preset.copies);
     printer.setPageOrientation(preset.orientation);

@@ -6,7 +6,7 @@ namespace tarvelo {
 
 // The platform of the running program: Qt's message boxes, file and print dialogs.
 class QtPlatform final : public Platform {
-public:
+  public:
     Answer ShowMessage(QWidget* parent, const Message& message) override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialog& dialog) override;
     std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialog& dialog) override;

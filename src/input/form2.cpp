@@ -42,13 +42,39 @@ constexpr ClearanceFrameSpec kClearanceFrames[] = {
 };
 
 constexpr const char* kTabOrder[] = {
-    "Combo11", "Combo12", "Combo1",  "Text13",  "Combo14", "Combo15",
-    "F2_FC_FL_Hikikomi_Old_TXT",     "F2_FC_FR_Hikikomi_Old_TXT",
-    "Check1",  "Combo16", "Combo17", "Combo2",  "Text18",  "Combo19", "Combo20",
-    "F2_FC_RL_Hikikomi_Old_TXT",     "F2_FC_RR_Hikikomi_Old_TXT",
-    "Combo21", "Combo22", "Combo3",  "Text23",  "Combo24", "Combo25",
-    "Check2",  "Combo26", "Combo27", "Combo4",  "Text28",  "Combo29", "Combo30",
-    "Command1", "Command2", "Command3",
+    "Combo11",
+    "Combo12",
+    "Combo1",
+    "Text13",
+    "Combo14",
+    "Combo15",
+    "F2_FC_FL_Hikikomi_Old_TXT",
+    "F2_FC_FR_Hikikomi_Old_TXT",
+    "Check1",
+    "Combo16",
+    "Combo17",
+    "Combo2",
+    "Text18",
+    "Combo19",
+    "Combo20",
+    "F2_FC_RL_Hikikomi_Old_TXT",
+    "F2_FC_RR_Hikikomi_Old_TXT",
+    "Combo21",
+    "Combo22",
+    "Combo3",
+    "Text23",
+    "Combo24",
+    "Combo25",
+    "Check2",
+    "Combo26",
+    "Combo27",
+    "Combo4",
+    "Text28",
+    "Combo29",
+    "Combo30",
+    "Command1",
+    "Command2",
+    "Command3",
 };
 
 WheelTyreSpec ReadFrame(const WheelFrame& w) {
@@ -140,8 +166,7 @@ QWidget* Form2::BuildBeforeBlock(QWidget* parent) {
     grid->addWidget(specs_[kBeforeFront].frame, 0, 0);
     grid->addWidget(specs_[kBeforeRear].frame, 0, 1);
     for (size_t i = 0; i < std::size(kClearanceFrames); ++i) {
-        grid->addWidget(BuildClearanceFrame(kClearanceFrames[i], block), 1,
-                        static_cast<int>(i));
+        grid->addWidget(BuildClearanceFrame(kClearanceFrames[i], block), 1, static_cast<int>(i));
     }
     for (size_t c = 0; c < clearances_.size(); ++c) {
         clearances_[c] = block->findChild<QLineEdit*>(QString::fromLatin1(kClearanceControls[c]));
@@ -277,9 +302,10 @@ void Form2::Command1_Click() {
 }
 
 void Form2::mnuFileClose_Click() {
-    if (ConfirmMove(this,
-                    QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？　　"),
-                    kProgramTitle)) {
+    if (ConfirmMove(
+            this,
+            QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？　　"),
+            kProgramTitle)) {
         GoToTopMenu(this);
     }
 }

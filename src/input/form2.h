@@ -16,13 +16,13 @@ namespace tarvelo {
 // Input mode: the wheels and tyres before and after the change and the measured fender
 // clearances. The controls are the only copy of the entries.
 class Form2 final : public QMainWindow {
-public:
+  public:
     Form2();
 
     // The entries as they stand in the controls.
     InputSet CurrentInput() const;
 
-private:
+  private:
     enum Spec { kBeforeFront, kBeforeRear, kAfterFront, kAfterRear };
 
     void BuildMenus();

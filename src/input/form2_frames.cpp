@@ -20,8 +20,7 @@ constexpr int kListWidth = 62;
 
 QString Choose(const WheelFrameSpec& spec, const char* item) {
     return QStringLiteral("%1の%2%3を選択して下さい")
-        .arg(QString::fromUtf8(spec.state), QString::fromUtf8(spec.axle),
-             QString::fromUtf8(item));
+        .arg(QString::fromUtf8(spec.state), QString::fromUtf8(spec.axle), QString::fromUtf8(item));
 }
 
 QComboBox* MakeList(const char* name, const QString& toolTip, const QStringList& items,
@@ -59,8 +58,8 @@ QGroupBox* MakeHeadedFrame(const char* name, const char* heading, const QString&
 
 WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
     WheelFrame w;
-    w.frame = MakeHeadedFrame(spec.frame, spec.heading, QString::fromUtf8(spec.headingText),
-                              parent);
+    w.frame =
+        MakeHeadedFrame(spec.frame, spec.heading, QString::fromUtf8(spec.headingText), parent);
     auto* grid = new QGridLayout(w.frame);
     grid->setContentsMargins(6, 16, 6, 4);
     grid->setHorizontalSpacing(4);
@@ -70,9 +69,9 @@ WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
     sameAsFront->setFont(UiFont(9));
     if (spec.sameAsFront != nullptr) {
         sameAsFront->setObjectName(QString::fromLatin1(spec.sameAsFront));
-        sameAsFront->setToolTip(QStringLiteral(
-            "後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 "
-            "入力が省略でき便利です。"));
+        sameAsFront->setToolTip(
+            QStringLiteral("後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 "
+                           "入力が省略でき便利です。"));
         grid->addWidget(sameAsFront, 0, 0, 1, 3);
         w.sameAsFront = sameAsFront;
     } else {
@@ -85,21 +84,20 @@ WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
     }
 
     const SpecControls& c = spec.controls;
-    w.rimDiameter = MakeList(c.rimDiameter, Choose(spec, "ホイールリム径"),
-                             RimDiameterItems(), w.frame);
-    w.rimWidth =
-        MakeList(c.rimWidth, Choose(spec, "ホイールリム幅"), RimWidthItems(), w.frame);
+    w.rimDiameter =
+        MakeList(c.rimDiameter, Choose(spec, "ホイールリム径"), RimDiameterItems(), w.frame);
+    w.rimWidth = MakeList(c.rimWidth, Choose(spec, "ホイールリム幅"), RimWidthItems(), w.frame);
     w.offsetDirection = MakeList(c.offsetDirection, Choose(spec, "ホイールオフセット方向"),
                                  OffsetDirectionItems(), w.frame);
-    w.offsetAmount = MakeNumberBox(QString::fromLatin1(c.offsetAmount),
-                                   QStringLiteral("%1の%2ホイールオフセット量を直接入力して下さい")
-                                       .arg(QString::fromUtf8(spec.state),
-                                            QString::fromUtf8(spec.axle)),
-                                   w.frame);
-    w.tyreWidth = MakeList(c.tyreWidth, Choose(spec, "タイヤ断面幅サイズ"),
-                           TyreWidthItems(), w.frame);
-    w.aspectRatio = MakeList(c.aspectRatio, Choose(spec, "タイヤ扁平率"),
-                             AspectRatioItems(), w.frame);
+    w.offsetAmount =
+        MakeNumberBox(QString::fromLatin1(c.offsetAmount),
+                      QStringLiteral("%1の%2ホイールオフセット量を直接入力して下さい")
+                          .arg(QString::fromUtf8(spec.state), QString::fromUtf8(spec.axle)),
+                      w.frame);
+    w.tyreWidth =
+        MakeList(c.tyreWidth, Choose(spec, "タイヤ断面幅サイズ"), TyreWidthItems(), w.frame);
+    w.aspectRatio =
+        MakeList(c.aspectRatio, Choose(spec, "タイヤ扁平率"), AspectRatioItems(), w.frame);
 
     grid->addWidget(MakeRowLabel("ホイールリム径（inch）", w.frame), 1, 0);
     grid->addWidget(w.rimDiameter, 1, 1);

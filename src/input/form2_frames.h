@@ -14,9 +14,9 @@ namespace tarvelo {
 
 // One wheel frame of the input form: the six entries of one WheelTyreSpec.
 struct WheelFrameSpec {
-    const char* frame;        // "Frame1"
-    const char* state;        // "変更前" or "変更後", as the tooltips say it
-    const char* axle;         // "前輪" or "後輪"
+    const char* frame;  // "Frame1"
+    const char* state;  // "変更前" or "変更後", as the tooltips say it
+    const char* axle;   // "前輪" or "後輪"
     SpecControls controls;
     const char* sameAsFront;  // "Check1" on the rear frames, else nullptr
     const char* heading;      // the picture area on the frame's border

@@ -83,8 +83,8 @@ Form4::Form4() {
     QLabel* banner =
         MakePictureArea(QStringLiteral("Image4"), QStringLiteral("Tarvelo 2005 Standard"), outer);
     banner->setFont(UiFont(14, true));
-    QPushButton* back = MakeButton("F4_Command2", QStringLiteral("入力モードに戻る"), UiFont(9),
-                                   outer);
+    QPushButton* back =
+        MakeButton("F4_Command2", QStringLiteral("入力モードに戻る"), UiFont(9), outer);
     auto* verdictCaption = new QLabel(QStringLiteral("総合判定"), outer);
     verdictCaption->setObjectName(QStringLiteral("Label54"));
     verdictCaption->setFont(UiFont(12.75, true));
@@ -179,9 +179,13 @@ QWidget* Form4::BuildNotes(QWidget* parent) {
     return notes;
 }
 
-void Form4::ShowResults(const ResultSheet& sheet) { panel_->Fill(sheet); }
+void Form4::ShowResults(const ResultSheet& sheet) {
+    panel_->Fill(sheet);
+}
 
-ResultSheet Form4::Contents() const { return panel_->Contents(); }
+ResultSheet Form4::Contents() const {
+    return panel_->Contents();
+}
 
 void Form4::mnuFileClose_Click() {
     if (ConfirmMove(

@@ -10,7 +10,7 @@ class ResultPanel;
 
 // Result mode: shows the sheet of one analysis.
 class Form4 final : public QMainWindow {
-public:
+  public:
     Form4();
 
     // Puts the sheet of an analysis into the fields.
@@ -18,7 +18,7 @@ public:
     // The fields as they stand, typed changes included.
     ResultSheet Contents() const;
 
-private:
+  private:
     void BuildMenus();
     QWidget* BuildLegend(QWidget* parent);
     QWidget* BuildNotes(QWidget* parent);

@@ -27,19 +27,26 @@ FieldLook LookOf(Field field) {
     const QString name = FieldName(field, u"");
     const bool after = name.contains(u"_New_");
     switch (KindOf(field)) {
-        case FieldKind::Verdict: return {Widget::Editable, Qt::AlignCenter, 14.25, true, false};
-        case FieldKind::Judgement: return {Widget::ReadOnly, Qt::AlignCenter, 9, true, false};
+        case FieldKind::Verdict:
+            return {Widget::Editable, Qt::AlignCenter, 14.25, true, false};
+        case FieldKind::Judgement:
+            return {Widget::ReadOnly, Qt::AlignCenter, 9, true, false};
         case FieldKind::Comment:
             return {Widget::CommentLine, Qt::AlignLeft | Qt::AlignVCenter, 9, false, false};
-        case FieldKind::Text: break;
+        case FieldKind::Text:
+            break;
     }
     if (name.contains(u"Kumiawase")) return {Widget::Editable, Qt::AlignCenter, 8.25, after, false};
     if (name.startsWith(u"UV")) return {Widget::ReadOnly, Qt::AlignRight, 8.25, false, true};
     return {Widget::ReadOnly, Qt::AlignRight | Qt::AlignVCenter, 9, after, false};
 }
 
-QColor ToColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
-Rgb ToRgb(const QColor& color) { return Rgb{color.red(), color.green(), color.blue()}; }
+QColor ToColor(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+Rgb ToRgb(const QColor& color) {
+    return Rgb{color.red(), color.green(), color.blue()};
+}
 
 QLabel* MakeCaption(const QString& name, const QString& text, QWidget* parent, bool bold = false,
                     double pointSize = 9) {
@@ -89,10 +96,10 @@ ResultPanel::ResultPanel(const QString& prefix, QWidget* parent)
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
 
-    grid->addWidget(MakeCaption(QStringLiteral("Label_WT_Kumiawase"),
-                                QStringLiteral("◆ 変更前と変更後のホイールおよびタイヤの組み合わせ"),
-                                this),
-                    0, kCaption, 1, kComment + 1);
+    grid->addWidget(
+        MakeCaption(QStringLiteral("Label_WT_Kumiawase"),
+                    QStringLiteral("◆ 変更前と変更後のホイールおよびタイヤの組み合わせ"), this),
+        0, kCaption, 1, kComment + 1);
     BuildCombinationRow(1, "Label3", "前輪 ： 変更前", "Label6", Field::WTF_Kumiawase_Old_TXT,
                         Field::WTF_Kumiawase_New_TXT);
     BuildCombinationRow(2, "Label9", "後輪 ： 変更前", "Label8", Field::WTR_Kumiawase_Old_TXT,
@@ -103,8 +110,8 @@ ResultPanel::ResultPanel(const QString& prefix, QWidget* parent)
     grid->addWidget(
         MakeCaption(QStringLiteral("Label_New"), QStringLiteral("【 変更後 】"), this, true), 3,
         kAfter, 1, 2, Qt::AlignCenter);
-    grid->addWidget(MakeCaption(QStringLiteral("Label_JG"), QStringLiteral("【 判 定 】"), this),
-                    3, kJudgement, Qt::AlignCenter);
+    grid->addWidget(MakeCaption(QStringLiteral("Label_JG"), QStringLiteral("【 判 定 】"), this), 3,
+                    kJudgement, Qt::AlignCenter);
     grid->addWidget(
         MakeCaption(QStringLiteral("Label_JGCOM"), QStringLiteral("【 コメント 】"), this), 3,
         kComment, Qt::AlignCenter);
@@ -133,7 +140,8 @@ QWidget* ResultPanel::Make(Field field) {
     if (look.widget == Widget::CommentLine) {
         auto* line = new QLabel(this);
         // A grey line whatever the colour of the comment's text.
-        line->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #808080; padding: 0 2px; }"));
+        line->setStyleSheet(
+            QStringLiteral("QLabel { border: 1px solid #808080; padding: 0 2px; }"));
         line->setAlignment(look.alignment);
         widget = line;
     } else {
@@ -161,9 +169,8 @@ QLabel* ResultPanel::MakeArrow() {
 void ResultPanel::BuildCombinationRow(int row, const char* captionName, const char* caption,
                                       const char* afterLabel, Field before, Field after) {
     auto* grid = static_cast<QGridLayout*>(layout());
-    grid->addWidget(
-        MakeCaption(QString::fromLatin1(captionName), QString::fromUtf8(caption), this), row,
-        kCaption);
+    grid->addWidget(MakeCaption(QString::fromLatin1(captionName), QString::fromUtf8(caption), this),
+                    row, kCaption);
     auto* line = new QHBoxLayout();
     line->setSpacing(3);
     line->addWidget(Make(before), 1);
@@ -207,13 +214,13 @@ void ResultPanel::BuildCornerRows(int row, Corner corner) {
     BuildValueRow(row + 1, c.clearance, QString::fromLatin1(c.clearanceName), f.before, f.after,
                   f.judgement, f.comment);
 
-    grid->addWidget(MakeCaption(QString::fromLatin1(c.movementName),
-                                QString::fromUtf8(c.movement), this),
-                    row + 2, kCaption, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(
+        MakeCaption(QString::fromLatin1(c.movementName), QString::fromUtf8(c.movement), this),
+        row + 2, kCaption, Qt::AlignRight | Qt::AlignVCenter);
     auto* line = new QHBoxLayout();
     line->setSpacing(3);
-    line->addWidget(MakeCaption(QString::fromLatin1(c.inwardName),
-                                QStringLiteral("元位置から内側に"), this));
+    line->addWidget(
+        MakeCaption(QString::fromLatin1(c.inwardName), QStringLiteral("元位置から内側に"), this));
     QWidget* movement = Make(f.movement);
     movement->setFixedWidth(56);
     line->addWidget(movement);

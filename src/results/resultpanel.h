@@ -15,7 +15,7 @@ namespace tarvelo {
 // ResultSheet in a control named by the window's prefix ("F4_" or "F7_") and the field's
 // name, with the fixed captions, units and arrows around them.
 class ResultPanel final : public QGroupBox {
-public:
+  public:
     ResultPanel(const QString& prefix, QWidget* parent);
 
     // The verdict field is made with the panel's fields but stands below the panel; the
@@ -29,7 +29,7 @@ public:
 
     QWidget* FieldWidget(Field field) const { return fields_[static_cast<size_t>(field)]; }
 
-private:
+  private:
     void BuildCombinationRow(int row, const char* captionName, const char* caption,
                              const char* afterLabel, Field before, Field after);
     void BuildValueRow(int row, const char* caption, const QString& captionName, Field before,

@@ -1,10 +1,11 @@
+#include "app/form1.h"
+
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/form1.h"
 #include "app/frmsplash.h"
 #include "app/module1.h"
 #include "results/form4.h"
@@ -21,7 +22,7 @@ using tarvelo::testing::Windows;
 class Form1Test : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() { platform_ = std::make_unique<ScriptedPlatform>(); }
     void cleanup() {
@@ -119,7 +120,7 @@ private slots:
         QVERIFY(Control<QRadioButton>(Windows("Form1").front(), "Option1_1")->isChecked());
     }
 
-private:
+  private:
     std::unique_ptr<ScriptedPlatform> platform_;
 };
 

@@ -1,5 +1,7 @@
-#include <QCheckBox>
+#include "input/form2.h"
+
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +9,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "input/form2.h"
 #include "results/form4.h"
 #include "scriptedplatform.h"
 #include "windows.h"
@@ -21,10 +22,10 @@ using tarvelo::testing::Windows;
 
 namespace {
 
-const QStringList kLists{"Combo11", "Combo12", "Combo14", "Combo15", "Combo16", "Combo17",
-                         "Combo19", "Combo20", "Combo21", "Combo22", "Combo24", "Combo25",
-                         "Combo26", "Combo27", "Combo29", "Combo30", "Combo1",  "Combo2",
-                         "Combo3",  "Combo4"};
+const QStringList kLists{"Combo11", "Combo12", "Combo14", "Combo15", "Combo16",
+                         "Combo17", "Combo19", "Combo20", "Combo21", "Combo22",
+                         "Combo24", "Combo25", "Combo26", "Combo27", "Combo29",
+                         "Combo30", "Combo1",  "Combo2",  "Combo3",  "Combo4"};
 const QStringList kNumberBoxes{"Text13",
                                "Text18",
                                "Text23",
@@ -81,14 +82,16 @@ void FillComplete(Form2* form) {
     Type(form, "F2_FC_RR_Hikikomi_Old_TXT", "5");
 }
 
-QColor Base(QWidget* w) { return w->palette().color(QPalette::Base); }
+QColor Base(QWidget* w) {
+    return w->palette().color(QPalette::Base);
+}
 
 }  // namespace
 
 class Form2Test : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() {
         platform_ = std::make_unique<ScriptedPlatform>();
@@ -117,7 +120,8 @@ private slots:
             QVERIFY(hidden->isReadOnly());
             QVERIFY(!hidden->isVisible());
         }
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Tarvelo 2005 Standard Edition - 入力モード"));
+        QCOMPARE(form_->windowTitle(),
+                 QStringLiteral("Tarvelo 2005 Standard Edition - 入力モード"));
     }
 
     void valueLists_data() {
@@ -126,10 +130,10 @@ private slots:
         QTest::newRow("rim diameter, no 11")
             << QStringList{"Combo11", "Combo16", "Combo21", "Combo26"}
             << QStringList{"10", "12", "13", "14", "15", "16", "17", "18", "19", "20"};
-        QTest::newRow("rim width") << QStringList{"Combo12", "Combo17", "Combo22", "Combo27"}
-                                   << QStringList{"3",   "3.5", "4",   "4.5",  "5",  "5.5",
-                                                  "6",   "6.5", "7",   "7.5",  "8",  "8.5",
-                                                  "9",   "9.5", "10",  "10.5", "11", "11.5"};
+        QTest::newRow("rim width")
+            << QStringList{"Combo12", "Combo17", "Combo22", "Combo27"}
+            << QStringList{"3",   "3.5", "4",   "4.5", "5",   "5.5", "6",    "6.5", "7",
+                           "7.5", "8",   "8.5", "9",   "9.5", "10",  "10.5", "11",  "11.5"};
         QTest::newRow("tyre width")
             << QStringList{"Combo14", "Combo19", "Combo24", "Combo29"}
             << QStringList{"135", "145", "155", "165", "175", "185", "195", "205", "215",
@@ -174,8 +178,9 @@ private slots:
             << QStringLiteral("変更前の後輪右フェンダークリアランス引込量を直接入力して下さい");
         QTest::newRow("same as front")
             << "Check2"
-            << QStringLiteral("後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 "
-                              "入力が省略でき便利です。");
+            << QStringLiteral(
+                   "後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 "
+                   "入力が省略でき便利です。");
     }
     void tooltips() {
         QFETCH(QString, control);
@@ -196,14 +201,39 @@ private slots:
     }
 
     void tabOrder() {
-        const QStringList expected{
-            "Combo11", "Combo12", "Combo1",  "Text13",  "Combo14", "Combo15",
-            "F2_FC_FL_Hikikomi_Old_TXT",     "F2_FC_FR_Hikikomi_Old_TXT",
-            "Check1",  "Combo16", "Combo17", "Combo2",  "Text18",  "Combo19", "Combo20",
-            "F2_FC_RL_Hikikomi_Old_TXT",     "F2_FC_RR_Hikikomi_Old_TXT",
-            "Combo21", "Combo22", "Combo3",  "Text23",  "Combo24", "Combo25",
-            "Check2",  "Combo26", "Combo27", "Combo4",  "Text28",  "Combo29", "Combo30",
-            "Command1", "Command2", "Command3"};
+        const QStringList expected{"Combo11",
+                                   "Combo12",
+                                   "Combo1",
+                                   "Text13",
+                                   "Combo14",
+                                   "Combo15",
+                                   "F2_FC_FL_Hikikomi_Old_TXT",
+                                   "F2_FC_FR_Hikikomi_Old_TXT",
+                                   "Check1",
+                                   "Combo16",
+                                   "Combo17",
+                                   "Combo2",
+                                   "Text18",
+                                   "Combo19",
+                                   "Combo20",
+                                   "F2_FC_RL_Hikikomi_Old_TXT",
+                                   "F2_FC_RR_Hikikomi_Old_TXT",
+                                   "Combo21",
+                                   "Combo22",
+                                   "Combo3",
+                                   "Text23",
+                                   "Combo24",
+                                   "Combo25",
+                                   "Check2",
+                                   "Combo26",
+                                   "Combo27",
+                                   "Combo4",
+                                   "Text28",
+                                   "Combo29",
+                                   "Combo30",
+                                   "Command1",
+                                   "Command2",
+                                   "Command3"};
         Control<QWidget>(form_, "Combo11")->setFocus(Qt::TabFocusReason);
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
@@ -227,40 +257,53 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("afterTyping");
 
-        QTest::newRow("front ± puts 0 and locks") << "Combo1" << "Text13" << false << false
-                                                 << QList<int>{2} << "0" << true << "Combo1" << "0";
+        QTest::newRow("front ± puts 0 and locks")
+            << "Combo1"
+            << "Text13" << false << false << QList<int>{2} << "0" << true << "Combo1"
+            << "0";
         QTest::newRow("front ＋ after ± unlocks, 0 selected")
-            << "Combo1" << "Text13" << false << false << QList<int>{2, 0} << "0" << false
-            << "Text13" << "7";
+            << "Combo1"
+            << "Text13" << false << false << QList<int>{2, 0} << "0" << false << "Text13"
+            << "7";
         QTest::newRow("front cleared after ± unlocks")
-            << "Combo1" << "Text13" << false << false << QList<int>{2, -1} << "0" << false
-            << "Text13" << "7";
+            << "Combo1"
+            << "Text13" << false << false << QList<int>{2, -1} << "0" << false << "Text13"
+            << "7";
         QTest::newRow("after front ± locks")
-            << "Combo3" << "Text23" << false << false << QList<int>{2} << "0" << true << "Combo3"
+            << "Combo3"
+            << "Text23" << false << false << QList<int>{2} << "0" << true << "Combo3"
             << "0";
         QTest::newRow("front flag of the other spec plays no part")
-            << "Combo3" << "Text23" << false << true << QList<int>{2} << "0" << true << "Combo3"
+            << "Combo3"
+            << "Text23" << false << true << QList<int>{2} << "0" << true << "Combo3"
             << "0";
         QTest::newRow("rear ± with Check1 clear locks")
-            << "Combo2" << "Text18" << false << false << QList<int>{2} << "0" << true << "Combo2"
+            << "Combo2"
+            << "Text18" << false << false << QList<int>{2} << "0" << true << "Combo2"
             << "0";
         QTest::newRow("rear ± with Check1 set does nothing")
-            << "Combo2" << "Text18" << true << false << QList<int>{2} << "" << false << "Combo11"
+            << "Combo2"
+            << "Text18" << true << false << QList<int>{2} << "" << false << "Combo11"
             << "7";
         QTest::newRow("rear ＋ with Check1 clear and Check2 set moves the focus")
-            << "Combo2" << "Text18" << false << true << QList<int>{0} << "" << false << "Text18"
+            << "Combo2"
+            << "Text18" << false << true << QList<int>{0} << "" << false << "Text18"
             << "7";
         QTest::newRow("rear cleared after ± stays locked")
-            << "Combo2" << "Text18" << false << false << QList<int>{2, -1} << "0" << true
-            << "Combo2" << "0";
+            << "Combo2"
+            << "Text18" << false << false << QList<int>{2, -1} << "0" << true << "Combo2"
+            << "0";
         QTest::newRow("rear － after ± unlocks")
-            << "Combo2" << "Text18" << false << false << QList<int>{2, 1} << "0" << false
-            << "Text18" << "7";
+            << "Combo2"
+            << "Text18" << false << false << QList<int>{2, 1} << "0" << false << "Text18"
+            << "7";
         QTest::newRow("after rear － with Check1 set and Check2 clear")
-            << "Combo4" << "Text28" << true << false << QList<int>{1} << "" << false << "Text28"
+            << "Combo4"
+            << "Text28" << true << false << QList<int>{1} << "" << false << "Text28"
             << "7";
         QTest::newRow("after rear ± with Check2 set does nothing")
-            << "Combo4" << "Text28" << false << true << QList<int>{2} << "" << false << "Combo11"
+            << "Combo4"
+            << "Text28" << false << true << QList<int>{2} << "" << false << "Combo11"
             << "7";
     }
     void offsetDirection() {
@@ -386,7 +429,8 @@ private slots:
         QCOMPARE(text("F4_TD_FA_Old_TXT"), QStringLiteral("631.9"));
         QCOMPARE(text("F4_TD_FA_New_TXT"), QStringLiteral("625.3"));
         QCOMPARE(text("F4_FC_RL_Hikikomi_Old_TXT"), QStringLiteral("7.0"));
-        QCOMPARE(text("F4_WTF_Kumiawase_New_TXT"), QStringLiteral("ﾎｲｰﾙ：7.5×17 -12  ﾀｲﾔ：215/45-17"));
+        QCOMPARE(text("F4_WTF_Kumiawase_New_TXT"),
+                 QStringLiteral("ﾎｲｰﾙ：7.5×17 -12  ﾀｲﾔ：215/45-17"));
         QCOMPARE(text("F4_TD_FA_JG_TXT"), QStringLiteral("OK"));
         QCOMPARE(Base(Control<QWidget>(sheet, "F4_TD_FA_JG_TXT")), QColor(145, 175, 250));
         QCOMPARE(text("F4_RESULT_TXT"), QStringLiteral("N G"));
@@ -413,26 +457,36 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QKeySequence>("shortcut");
-        QTest::newRow("file") << "mnuFile" << "ﾌｧｲﾙ(&F)" << QKeySequence();
-        QTest::newRow("open") << "mnuFileOpen" << "Input Data 読込み(&O)..."
-                              << QKeySequence(Qt::CTRL | Qt::Key_O);
-        QTest::newRow("save") << "mnuFileSave" << "現入力データ保存(&S)..."
-                              << QKeySequence(Qt::CTRL | Qt::Key_S);
-        QTest::newRow("clear") << "mnuDataClear" << "データクリア(&D)" << QKeySequence();
-        QTest::newRow("close") << "mnuFileClose" << "トップメニューへ戻る(&C)" << QKeySequence();
-        QTest::newRow("print") << "mnuFilePrint" << "印刷(&P)..." << QKeySequence(Qt::CTRL | Qt::Key_P);
-        QTest::newRow("exit") << "mnuFileExit" << "終了(&X)" << QKeySequence();
-        QTest::newRow("setting") << "mnuSetting" << "設定(&S)" << QKeySequence();
-        QTest::newRow("before same") << "mnuBeforeSameFront"
-                                     << "《変更前》 前輪ﾎｲｰﾙと同じ項目の有効/無効(&E)" << QKeySequence();
-        QTest::newRow("after same") << "mnuAfterSameFront"
-                                    << "【変更後】 前輪ﾎｲｰﾙと同じ項目の有効/無効(&F)" << QKeySequence();
-        QTest::newRow("help") << "mnuHelp" << "ﾍﾙﾌﾟ(&H)" << QKeySequence();
-        QTest::newRow("help contents") << "mnuHelpContents" << "Tarvelo 2005 ヘルプ(&H)"
-                                       << QKeySequence(Qt::Key_F1);
-        QTest::newRow("shops") << "mnuCustomizing" << "ショップにてご利用のユーザー様へ(&U)"
-                               << QKeySequence();
-        QTest::newRow("about") << "mnuHelpAbout" << "ﾊﾞｰｼﾞｮﾝ情報(&A)" << QKeySequence();
+        QTest::newRow("file") << "mnuFile"
+                              << "ﾌｧｲﾙ(&F)" << QKeySequence();
+        QTest::newRow("open") << "mnuFileOpen"
+                              << "Input Data 読込み(&O)..." << QKeySequence(Qt::CTRL | Qt::Key_O);
+        QTest::newRow("save") << "mnuFileSave"
+                              << "現入力データ保存(&S)..." << QKeySequence(Qt::CTRL | Qt::Key_S);
+        QTest::newRow("clear") << "mnuDataClear"
+                               << "データクリア(&D)" << QKeySequence();
+        QTest::newRow("close") << "mnuFileClose"
+                               << "トップメニューへ戻る(&C)" << QKeySequence();
+        QTest::newRow("print") << "mnuFilePrint"
+                               << "印刷(&P)..." << QKeySequence(Qt::CTRL | Qt::Key_P);
+        QTest::newRow("exit") << "mnuFileExit"
+                              << "終了(&X)" << QKeySequence();
+        QTest::newRow("setting") << "mnuSetting"
+                                 << "設定(&S)" << QKeySequence();
+        QTest::newRow("before same")
+            << "mnuBeforeSameFront"
+            << "《変更前》 前輪ﾎｲｰﾙと同じ項目の有効/無効(&E)" << QKeySequence();
+        QTest::newRow("after same")
+            << "mnuAfterSameFront"
+            << "【変更後】 前輪ﾎｲｰﾙと同じ項目の有効/無効(&F)" << QKeySequence();
+        QTest::newRow("help") << "mnuHelp"
+                              << "ﾍﾙﾌﾟ(&H)" << QKeySequence();
+        QTest::newRow("help contents") << "mnuHelpContents"
+                                       << "Tarvelo 2005 ヘルプ(&H)" << QKeySequence(Qt::Key_F1);
+        QTest::newRow("shops") << "mnuCustomizing"
+                               << "ショップにてご利用のユーザー様へ(&U)" << QKeySequence();
+        QTest::newRow("about") << "mnuHelpAbout"
+                               << "ﾊﾞｰｼﾞｮﾝ情報(&A)" << QKeySequence();
     }
     void menus() {
         QFETCH(QString, item);
@@ -445,7 +499,7 @@ private slots:
         QVERIFY(!action->isChecked());
     }
 
-private:
+  private:
     std::unique_ptr<ScriptedPlatform> platform_;
     Form2* form_ = nullptr;
 };

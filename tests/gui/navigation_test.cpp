@@ -53,7 +53,7 @@ const QString kQuit =
 class NavigationTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() { platform_ = std::make_unique<ScriptedPlatform>(); }
     void cleanup() {
@@ -72,21 +72,27 @@ private slots:
         const QString leaveSheet =
             QStringLiteral("解析結果モードを閉じてトップメニューへ戻ります。 よろしいですか？　　");
         QTest::newRow("input mode to top menu, OK")
-            << "Form2" << "mnuFileClose" << leaveInput << true << QStringList{"Form1"};
+            << "Form2"
+            << "mnuFileClose" << leaveInput << true << QStringList{"Form1"};
         QTest::newRow("input mode to top menu, Cancel")
-            << "Form2" << "mnuFileClose" << leaveInput << false << QStringList{"Form2"};
-        QTest::newRow("input mode quit, OK") << "Form2" << "mnuFileExit" << kQuit << true
-                                             << QStringList{};
+            << "Form2"
+            << "mnuFileClose" << leaveInput << false << QStringList{"Form2"};
+        QTest::newRow("input mode quit, OK") << "Form2"
+                                             << "mnuFileExit" << kQuit << true << QStringList{};
         QTest::newRow("input mode quit, Cancel")
-            << "Form2" << "mnuFileExit" << kQuit << false << QStringList{"Form2"};
+            << "Form2"
+            << "mnuFileExit" << kQuit << false << QStringList{"Form2"};
         QTest::newRow("sheet to top menu, OK")
-            << "Form4" << "mnuFileClose" << leaveSheet << true << QStringList{"Form1"};
+            << "Form4"
+            << "mnuFileClose" << leaveSheet << true << QStringList{"Form1"};
         QTest::newRow("sheet to top menu, Cancel")
-            << "Form4" << "mnuFileClose" << leaveSheet << false << QStringList{"Form4"};
-        QTest::newRow("sheet quit, OK") << "Form4" << "mnuFileExit" << kQuit << true
-                                        << QStringList{};
+            << "Form4"
+            << "mnuFileClose" << leaveSheet << false << QStringList{"Form4"};
+        QTest::newRow("sheet quit, OK") << "Form4"
+                                        << "mnuFileExit" << kQuit << true << QStringList{};
         QTest::newRow("sheet quit, Cancel")
-            << "Form4" << "mnuFileExit" << kQuit << false << QStringList{"Form4"};
+            << "Form4"
+            << "mnuFileExit" << kQuit << false << QStringList{"Form4"};
     }
     void confirmations() {
         QFETCH(QString, window);
@@ -118,11 +124,18 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QStringList>("shownAfter");
-        QTest::newRow("トップメニュー") << "Form2" << "Command3" << "" << QStringList{"Form1"};
-        QTest::newRow("sheet O K") << "Form4" << "F4_Command1" << "" << QStringList{"Form1"};
-        QTest::newRow("入力モードに戻る") << "Form4" << "F4_Command2" << "" << QStringList{"Form2"};
-        QTest::newRow("入力モードに戻る(&B)") << "Form4" << "" << "mnuInputMode"
-                                           << QStringList{"Form2"};
+        QTest::newRow("トップメニュー") << "Form2"
+                                        << "Command3"
+                                        << "" << QStringList{"Form1"};
+        QTest::newRow("sheet O K") << "Form4"
+                                   << "F4_Command1"
+                                   << "" << QStringList{"Form1"};
+        QTest::newRow("入力モードに戻る") << "Form4"
+                                          << "F4_Command2"
+                                          << "" << QStringList{"Form2"};
+        QTest::newRow("入力モードに戻る(&B)") << "Form4"
+                                              << ""
+                                              << "mnuInputMode" << QStringList{"Form2"};
     }
     void movesWithoutQuestion() {
         QFETCH(QString, window);
@@ -131,7 +144,8 @@ private slots:
         QFETCH(QStringList, shownAfter);
         OpenModeWindow(window);
         QWidget* mode = Windows(window).front();
-        if (!button.isEmpty()) QTest::mouseClick(Control<QPushButton>(mode, button), Qt::LeftButton);
+        if (!button.isEmpty())
+            QTest::mouseClick(Control<QPushButton>(mode, button), Qt::LeftButton);
         if (!item.isEmpty()) Control<QAction>(mode, item)->trigger();
 
         QVERIFY(platform_->messages().empty());
@@ -166,7 +180,7 @@ private slots:
         QCOMPARE(platform_->helpClosings(), 0);
     }
 
-private:
+  private:
     std::unique_ptr<ScriptedPlatform> platform_;
 };
 

@@ -2,9 +2,13 @@
 
 namespace tarvelo::testing {
 
-ScriptedPlatform::ScriptedPlatform() { SetCurrentPlatform(this); }
+ScriptedPlatform::ScriptedPlatform() {
+    SetCurrentPlatform(this);
+}
 
-ScriptedPlatform::~ScriptedPlatform() { SetCurrentPlatform(nullptr); }
+ScriptedPlatform::~ScriptedPlatform() {
+    SetCurrentPlatform(nullptr);
+}
 
 Platform::Answer ScriptedPlatform::ShowMessage(QWidget*, const Message& message) {
     messages_.push_back(message);

@@ -11,7 +11,7 @@ namespace tarvelo::testing {
 // driven without a person at the keyboard. A message box with no answer scripted answers
 // with its default button.
 class ScriptedPlatform final : public Platform {
-public:
+  public:
     ScriptedPlatform();
     ~ScriptedPlatform() override;
 
@@ -34,7 +34,7 @@ public:
     void CloseAllHelp() override { ++helpClosings_; }
     bool StartProgram(const QString&, const QStringList&) override { return true; }
 
-private:
+  private:
     std::optional<QString> NextFile();
 
     std::deque<Answer> answers_;

@@ -8,7 +8,9 @@ namespace tarvelo::testing {
 
 // Destroys the windows that were closed; the program destroys them once back in its
 // event loop.
-inline void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+inline void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // The program's windows of the given design name that are still alive.
 inline QList<QWidget*> Windows(const QString& name) {
