@@ -76,7 +76,7 @@ Form4::Form4() {
     column->setSpacing(3);
 
     panel_ = new ResultPanel(QStringLiteral("F4_"), outer);
-    column->addWidget(panel_);
+    column->addWidget(panel_, 1);
     column->addWidget(BuildLegend(outer));
 
     auto* bottom = new QHBoxLayout();
