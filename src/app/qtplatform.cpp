@@ -135,9 +135,9 @@ bool QtPlatform::PrintImage(const QImage& image, const PrintJob& job) {
     return painter.end();
 }
 
-void QtPlatform::OpenHelp(QWidget*, const QString&) {
-    // Linux has no viewer for compiled HTML help; the help command comes with its own viewer.
-}
+// The help viewer comes with the help pages; until they are installed there is nothing to
+// open or close.
+void QtPlatform::OpenHelp(QWidget*, const QString&) {}
 
 void QtPlatform::CloseAllHelp() {}
 

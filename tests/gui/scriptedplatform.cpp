@@ -29,11 +29,13 @@ std::optional<QString> ScriptedPlatform::NextFile() {
     return path;
 }
 
-std::optional<QString> ScriptedPlatform::ChooseOpenFile(QWidget*, const FileDialog&) {
+std::optional<QString> ScriptedPlatform::ChooseOpenFile(QWidget*, const FileDialog& dialog) {
+    fileDialogs_.push_back(dialog);
     return NextFile();
 }
 
-std::optional<QString> ScriptedPlatform::ChooseSaveFile(QWidget*, const FileDialog&) {
+std::optional<QString> ScriptedPlatform::ChooseSaveFile(QWidget*, const FileDialog& dialog) {
+    fileDialogs_.push_back(dialog);
     return NextFile();
 }
 

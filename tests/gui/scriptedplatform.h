@@ -19,6 +19,7 @@ class ScriptedPlatform final : public Platform {
     void ReturnNextFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
 
     const std::vector<Message>& messages() const { return messages_; }
+    const std::vector<FileDialog>& fileDialogs() const { return fileDialogs_; }
     int helpClosings() const { return helpClosings_; }
     int helpOpenings() const { return helpOpenings_; }
 
@@ -40,6 +41,7 @@ class ScriptedPlatform final : public Platform {
     std::deque<Answer> answers_;
     std::deque<std::optional<QString>> files_;
     std::vector<Message> messages_;
+    std::vector<FileDialog> fileDialogs_;
     int helpClosings_ = 0;
     int helpOpenings_ = 0;
 };
