@@ -20,6 +20,7 @@ add_library(tarvelo_gui STATIC
   ${TARVELO_GUI_DIR}/input/form2_numberbox.cpp
   ${TARVELO_GUI_DIR}/results/form4.cpp
   ${TARVELO_GUI_DIR}/results/resultpanel.cpp
+  ${TARVELO_GUI_DIR}/results/sheetparts.cpp
 )
 target_include_directories(tarvelo_gui PUBLIC ${TARVELO_GUI_DIR})
 target_link_libraries(tarvelo_gui PUBLIC tarvelo_core Qt6::Widgets Qt6::PrintSupport)

@@ -20,8 +20,6 @@ class Form4 final : public QMainWindow {
 
   private:
     void BuildMenus();
-    QWidget* BuildLegend(QWidget* parent);
-    QWidget* BuildNotes(QWidget* parent);
 
     void mnuFileClose_Click();
     void mnuFileExit_Click();
