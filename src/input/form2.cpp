@@ -27,14 +27,14 @@ namespace tarvelo {
 
 namespace {
 
-constexpr WheelFrameSpec kWheelFrames[] = {
+constexpr WheelFrameLayout kWheelFrames[] = {
     {"Frame1", "変更前", "前輪", kBeforeFrontControls, nullptr, "Image6", "前輪タイヤ"},
     {"Frame2", "変更前", "後輪", kBeforeRearControls, "Check1", "Image7", "後輪タイヤ"},
     {"Frame3", "変更後", "前輪", kAfterFrontControls, nullptr, "Image5", "前輪タイヤ"},
     {"Frame4", "変更後", "後輪", kAfterRearControls, "Check2", "Image8", "後輪タイヤ"},
 };
 
-constexpr ClearanceFrameSpec kClearanceFrames[] = {
+constexpr ClearanceFrameLayout kClearanceFrames[] = {
     {"Frame7", "前輪フェンダークリアランス（mm）", "前輪", "F2_FC_FL_Hikikomi_Old_TXT",
      "F2_FC_FR_Hikikomi_Old_TXT"},
     {"Frame6", "後輪フェンダークリアランス（mm）", "後輪", "F2_FC_RL_Hikikomi_Old_TXT",
@@ -78,14 +78,14 @@ constexpr const char* kTabOrder[] = {
 };
 
 WheelTyreSpec ReadFrame(const WheelFrame& w) {
-    WheelTyreSpec spec;
-    spec.rimDiameterInch = w.rimDiameter->currentText();
-    spec.rimWidthInch = w.rimWidth->currentText();
-    spec.offsetDirection = w.offsetDirection->currentIndex();
-    spec.offsetMm = w.offsetAmount->text();
-    spec.tyreWidthMm = w.tyreWidth->currentText();
-    spec.aspectRatioPct = w.aspectRatio->currentText();
-    return spec;
+    WheelTyreSpec wheel;
+    wheel.rimDiameterInch = w.rimDiameter->currentText();
+    wheel.rimWidthInch = w.rimWidth->currentText();
+    wheel.offsetDirection = w.offsetDirection->currentIndex();
+    wheel.offsetMm = w.offsetAmount->text();
+    wheel.tyreWidthMm = w.tyreWidth->currentText();
+    wheel.aspectRatioPct = w.aspectRatio->currentText();
+    return wheel;
 }
 
 QPushButton* MakeButton(const char* name, const QString& caption, QFont font, QWidget* parent) {
@@ -118,8 +118,8 @@ Form2::Form2() {
     setStatusBar(new ModeStatusBar(QStringLiteral("Mode : Tarvelo 2005 Input Mode"), this));
 
     for (int s = kBeforeFront; s <= kAfterRear; ++s) {
-        connect(specs_[s].offsetDirection, &QComboBox::currentIndexChanged, this,
-                [this, s] { OffsetDirection_Change(static_cast<Spec>(s)); });
+        connect(wheels_[s].offsetDirection, &QComboBox::currentIndexChanged, this,
+                [this, s] { OffsetDirection_Change(static_cast<Wheel>(s)); });
     }
     SetTabOrder();
     new EnterPressesButton(this, command1_);
@@ -161,10 +161,10 @@ QWidget* Form2::BuildBeforeBlock(QWidget* parent) {
     auto* grid = new QGridLayout(block);
     grid->setContentsMargins(4, 16, 4, 4);
     grid->setSpacing(4);
-    specs_[kBeforeFront] = BuildWheelFrame(kWheelFrames[kBeforeFront], block);
-    specs_[kBeforeRear] = BuildWheelFrame(kWheelFrames[kBeforeRear], block);
-    grid->addWidget(specs_[kBeforeFront].frame, 0, 0);
-    grid->addWidget(specs_[kBeforeRear].frame, 0, 1);
+    wheels_[kBeforeFront] = BuildWheelFrame(kWheelFrames[kBeforeFront], block);
+    wheels_[kBeforeRear] = BuildWheelFrame(kWheelFrames[kBeforeRear], block);
+    grid->addWidget(wheels_[kBeforeFront].frame, 0, 0);
+    grid->addWidget(wheels_[kBeforeRear].frame, 0, 1);
     for (size_t i = 0; i < std::size(kClearanceFrames); ++i) {
         grid->addWidget(BuildClearanceFrame(kClearanceFrames[i], block), 1, static_cast<int>(i));
     }
@@ -180,10 +180,10 @@ QWidget* Form2::BuildAfterBlock(QWidget* parent) {
     auto* grid = new QGridLayout(block);
     grid->setContentsMargins(4, 16, 4, 4);
     grid->setSpacing(4);
-    specs_[kAfterFront] = BuildWheelFrame(kWheelFrames[kAfterFront], block);
-    specs_[kAfterRear] = BuildWheelFrame(kWheelFrames[kAfterRear], block);
-    grid->addWidget(specs_[kAfterFront].frame, 0, 0);
-    grid->addWidget(specs_[kAfterRear].frame, 0, 1);
+    wheels_[kAfterFront] = BuildWheelFrame(kWheelFrames[kAfterFront], block);
+    wheels_[kAfterRear] = BuildWheelFrame(kWheelFrames[kAfterRear], block);
+    grid->addWidget(wheels_[kAfterFront].frame, 0, 0);
+    grid->addWidget(wheels_[kAfterRear].frame, 0, 1);
 
     auto* buttons = new QHBoxLayout();
     QPushButton* clear = MakeButton("Command2", QStringLiteral("データクリア"), UiFont(9), block);
@@ -253,18 +253,18 @@ void Form2::SetTabOrder() {
 
 InputSet Form2::CurrentInput() const {
     InputSet set;
-    set.beforeFront = ReadFrame(specs_[kBeforeFront]);
-    set.beforeRear = ReadFrame(specs_[kBeforeRear]);
-    set.afterFront = ReadFrame(specs_[kAfterFront]);
-    set.afterRear = ReadFrame(specs_[kAfterRear]);
-    set.rearSameAsFrontBefore = specs_[kBeforeRear].sameAsFront->isChecked();
-    set.rearSameAsFrontAfter = specs_[kAfterRear].sameAsFront->isChecked();
+    set.beforeFront = ReadFrame(wheels_[kBeforeFront]);
+    set.beforeRear = ReadFrame(wheels_[kBeforeRear]);
+    set.afterFront = ReadFrame(wheels_[kAfterFront]);
+    set.afterRear = ReadFrame(wheels_[kAfterRear]);
+    set.rearSameAsFrontBefore = wheels_[kBeforeRear].sameAsFront->isChecked();
+    set.rearSameAsFrontAfter = wheels_[kAfterRear].sameAsFront->isChecked();
     for (size_t c = 0; c < clearances_.size(); ++c) set.clearanceMm[c] = clearances_[c]->text();
     return set;
 }
 
-void Form2::OffsetDirection_Change(Spec spec) {
-    const WheelFrame& w = specs_[spec];
+void Form2::OffsetDirection_Change(Wheel wheel) {
+    const WheelFrame& w = wheels_[wheel];
     QLineEdit* box = w.offsetAmount;
     const int index = w.offsetDirection->currentIndex();
     // A rear list of a wheel that is the front wheel leaves its box alone, and so does a

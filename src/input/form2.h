@@ -23,7 +23,7 @@ class Form2 final : public QMainWindow {
     InputSet CurrentInput() const;
 
   private:
-    enum Spec { kBeforeFront, kBeforeRear, kAfterFront, kAfterRear };
+    enum Wheel { kBeforeFront, kBeforeRear, kAfterFront, kAfterRear };
 
     void BuildMenus();
     QWidget* BuildBeforeBlock(QWidget* parent);
@@ -32,13 +32,13 @@ class Form2 final : public QMainWindow {
     void SetTabOrder();
 
     // The reaction of an offset direction list to a change of its selection.
-    void OffsetDirection_Change(Spec spec);
+    void OffsetDirection_Change(Wheel wheel);
 
     void Command1_Click();
     void mnuFileClose_Click();
     void mnuFileExit_Click();
 
-    std::array<WheelFrame, 4> specs_;
+    std::array<WheelFrame, 4> wheels_;
     std::array<QLineEdit*, 4> clearances_{};
     QPushButton* command1_ = nullptr;
 };

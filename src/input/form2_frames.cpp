@@ -18,9 +18,10 @@ namespace {
 
 constexpr int kListWidth = 62;
 
-QString Choose(const WheelFrameSpec& spec, const char* item) {
+QString Choose(const WheelFrameLayout& layout, const char* item) {
     return QStringLiteral("%1の%2%3を選択して下さい")
-        .arg(QString::fromUtf8(spec.state), QString::fromUtf8(spec.axle), QString::fromUtf8(item));
+        .arg(QString::fromUtf8(layout.state), QString::fromUtf8(layout.axle),
+             QString::fromUtf8(item));
 }
 
 QComboBox* MakeList(const char* name, const QString& toolTip, const QStringList& items,
@@ -56,10 +57,10 @@ QGroupBox* MakeHeadedFrame(const char* name, const char* heading, const QString&
     return frame;
 }
 
-WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
+WheelFrame BuildWheelFrame(const WheelFrameLayout& layout, QWidget* parent) {
     WheelFrame w;
-    w.frame =
-        MakeHeadedFrame(spec.frame, spec.heading, QString::fromUtf8(spec.headingText), parent);
+    w.frame = MakeHeadedFrame(layout.frame, layout.heading, QString::fromUtf8(layout.headingText),
+                              parent);
     auto* grid = new QGridLayout(w.frame);
     grid->setContentsMargins(6, 16, 6, 4);
     grid->setHorizontalSpacing(4);
@@ -67,8 +68,8 @@ WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
 
     auto* sameAsFront = new QCheckBox(QStringLiteral("前輪ホイールと同じ"), w.frame);
     sameAsFront->setFont(UiFont(9));
-    if (spec.sameAsFront != nullptr) {
-        sameAsFront->setObjectName(QString::fromLatin1(spec.sameAsFront));
+    if (layout.sameAsFront != nullptr) {
+        sameAsFront->setObjectName(QString::fromLatin1(layout.sameAsFront));
         sameAsFront->setToolTip(
             QStringLiteral("後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 "
                            "入力が省略でき便利です。"));
@@ -83,21 +84,21 @@ WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
         delete sameAsFront;
     }
 
-    const SpecControls& c = spec.controls;
+    const SpecControls& c = layout.controls;
     w.rimDiameter =
-        MakeList(c.rimDiameter, Choose(spec, "ホイールリム径"), RimDiameterItems(), w.frame);
-    w.rimWidth = MakeList(c.rimWidth, Choose(spec, "ホイールリム幅"), RimWidthItems(), w.frame);
-    w.offsetDirection = MakeList(c.offsetDirection, Choose(spec, "ホイールオフセット方向"),
+        MakeList(c.rimDiameter, Choose(layout, "ホイールリム径"), RimDiameterItems(), w.frame);
+    w.rimWidth = MakeList(c.rimWidth, Choose(layout, "ホイールリム幅"), RimWidthItems(), w.frame);
+    w.offsetDirection = MakeList(c.offsetDirection, Choose(layout, "ホイールオフセット方向"),
                                  OffsetDirectionItems(), w.frame);
     w.offsetAmount =
         MakeNumberBox(QString::fromLatin1(c.offsetAmount),
                       QStringLiteral("%1の%2ホイールオフセット量を直接入力して下さい")
-                          .arg(QString::fromUtf8(spec.state), QString::fromUtf8(spec.axle)),
+                          .arg(QString::fromUtf8(layout.state), QString::fromUtf8(layout.axle)),
                       w.frame);
     w.tyreWidth =
-        MakeList(c.tyreWidth, Choose(spec, "タイヤ断面幅サイズ"), TyreWidthItems(), w.frame);
+        MakeList(c.tyreWidth, Choose(layout, "タイヤ断面幅サイズ"), TyreWidthItems(), w.frame);
     w.aspectRatio =
-        MakeList(c.aspectRatio, Choose(spec, "タイヤ扁平率"), AspectRatioItems(), w.frame);
+        MakeList(c.aspectRatio, Choose(layout, "タイヤ扁平率"), AspectRatioItems(), w.frame);
 
     grid->addWidget(MakeRowLabel("ホイールリム径（inch）", w.frame), 1, 0);
     grid->addWidget(w.rimDiameter, 1, 1);
@@ -116,24 +117,24 @@ WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent) {
     return w;
 }
 
-QGroupBox* BuildClearanceFrame(const ClearanceFrameSpec& spec, QWidget* parent) {
-    auto* frame = new QGroupBox(QString::fromUtf8(spec.caption), parent);
-    frame->setObjectName(QString::fromLatin1(spec.frame));
+QGroupBox* BuildClearanceFrame(const ClearanceFrameLayout& layout, QWidget* parent) {
+    auto* frame = new QGroupBox(QString::fromUtf8(layout.caption), parent);
+    frame->setObjectName(QString::fromLatin1(layout.frame));
     frame->setFont(UiFont(9));
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(6, 2, 6, 4);
     const auto addSide = [&](const char* name, const char* side) {
         const QString toolTip =
             QStringLiteral("変更前の%1%2フェンダークリアランス引込量を直接入力して下さい")
-                .arg(QString::fromUtf8(spec.axle), QString::fromUtf8(side));
+                .arg(QString::fromUtf8(layout.axle), QString::fromUtf8(side));
         auto* label = new QLabel(QStringLiteral("%1 ： 引込").arg(QString::fromUtf8(side)), frame);
         label->setFont(UiFont(9));
         row->addWidget(label);
         row->addWidget(MakeNumberBox(QString::fromLatin1(name), toolTip, frame));
     };
-    addSide(spec.left, "左");
+    addSide(layout.left, "左");
     row->addStretch(1);
-    addSide(spec.right, "右");
+    addSide(layout.right, "右");
     return frame;
 }
 

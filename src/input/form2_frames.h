@@ -13,7 +13,7 @@ class QWidget;
 namespace tarvelo {
 
 // One wheel frame of the input form: the six entries of one WheelTyreSpec.
-struct WheelFrameSpec {
+struct WheelFrameLayout {
     const char* frame;  // "Frame1"
     const char* state;  // "変更前" or "変更後", as the tooltips say it
     const char* axle;   // "前輪" or "後輪"
@@ -34,20 +34,20 @@ struct WheelFrame {
     QCheckBox* sameAsFront = nullptr;
 };
 
-WheelFrame BuildWheelFrame(const WheelFrameSpec& spec, QWidget* parent);
+WheelFrame BuildWheelFrame(const WheelFrameLayout& layout, QWidget* parent);
 
 // A frame whose heading is a picture on its top border rather than a caption.
 QGroupBox* MakeHeadedFrame(const char* name, const char* heading, const QString& headingText,
                            QWidget* parent);
 
 // A clearance frame: the left and right boxes of one axle side by side.
-struct ClearanceFrameSpec {
+struct ClearanceFrameLayout {
     const char* frame;
     const char* caption;
     const char* axle;  // "前輪" or "後輪"
     const char* left;
     const char* right;
 };
-QGroupBox* BuildClearanceFrame(const ClearanceFrameSpec& spec, QWidget* parent);
+QGroupBox* BuildClearanceFrame(const ClearanceFrameLayout& layout, QWidget* parent);
 
 }  // namespace tarvelo

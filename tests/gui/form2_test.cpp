@@ -36,7 +36,7 @@ const QStringList kNumberBoxes{"Text13",
                                "F2_FC_RL_Hikikomi_Old_TXT",
                                "F2_FC_RR_Hikikomi_Old_TXT"};
 
-// One spec's entries, in the order list, list, direction, amount, list, list.
+// One wheel's entries, in the order list, list, direction, amount, list, list.
 struct Entries {
     const char* controls[6];
     const char* values[6];
@@ -58,7 +58,7 @@ void Type(Form2* form, const QString& box, const QString& text) {
 // 205/55-16 with offset ＋45 before, 215/45-17 with offset －12 after, on both axles;
 // clearances 10, 10, "007" and 5.
 void FillComplete(Form2* form) {
-    const Entries specs[] = {
+    const Entries wheels[] = {
         {{"Combo11", "Combo12", "Combo1", "Text13", "Combo14", "Combo15"},
          {"16", "6.5", "＋", "45", "205", "55"}},
         {{"Combo16", "Combo17", "Combo2", "Text18", "Combo19", "Combo20"},
@@ -68,12 +68,12 @@ void FillComplete(Form2* form) {
         {{"Combo26", "Combo27", "Combo4", "Text28", "Combo29", "Combo30"},
          {"17", "7.5", "－", "12", "215", "45"}},
     };
-    for (const Entries& spec : specs) {
+    for (const Entries& wheel : wheels) {
         for (int i = 0; i < 6; ++i) {
             if (i == 3) {
-                Type(form, spec.controls[i], QString::fromUtf8(spec.values[i]));
+                Type(form, wheel.controls[i], QString::fromUtf8(wheel.values[i]));
             } else {
-                Pick(form, spec.controls[i], QString::fromUtf8(spec.values[i]));
+                Pick(form, wheel.controls[i], QString::fromUtf8(wheel.values[i]));
             }
         }
     }
@@ -274,7 +274,7 @@ class Form2Test : public QObject {
             << "Combo3"
             << "Text23" << false << false << QList<int>{2} << "0" << true << "Combo3"
             << "0";
-        QTest::newRow("front flag of the other spec plays no part")
+        QTest::newRow("the other state's flag plays no part")
             << "Combo3"
             << "Text23" << false << true << QList<int>{2} << "0" << true << "Combo3"
             << "0";
