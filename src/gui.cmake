@@ -30,3 +30,22 @@ tarvelo_warnings(tarvelo_gui)
 add_executable(tarvelo ${TARVELO_GUI_DIR}/app/main.cpp)
 target_link_libraries(tarvelo PRIVATE tarvelo_gui)
 tarvelo_warnings(tarvelo)
+
+# Help pages, version dialogs and the help menu's notices.
+target_sources(tarvelo_gui PRIVATE
+  ${TARVELO_GUI_DIR}/app/frmabout.cpp
+  ${TARVELO_GUI_DIR}/app/helpmenu.cpp
+  ${TARVELO_GUI_DIR}/app/helpwindow.cpp
+  ${TARVELO_GUI_DIR}/app/vendornotices.cpp
+)
+# The help pages live in the folder "help" beside the program.
+add_custom_command(TARGET tarvelo POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/resources/help
+          $<TARGET_FILE_DIR:tarvelo>/help)
+
+# The embedded pictures, each under its number, and the program icon.
+qt_add_resources(TARVELO_PICTURE_SOURCES ${PROJECT_SOURCE_DIR}/resources/pictures.qrc)
+target_sources(tarvelo_gui PRIVATE
+  ${TARVELO_GUI_DIR}/app/pictures.cpp
+  ${TARVELO_PICTURE_SOURCES}
+)
