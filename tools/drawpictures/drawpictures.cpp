@@ -485,7 +485,7 @@ void WheelSizeFigure() {
     QImage image = Canvas(w, h, Qt::white);
     QPainter p(&image);
     Crisp(p);
-    const QFont text = Latin(12, true, false, false);
+    const QFont text = Latin(11, true, false, false);
     const QFont marks = FixedGothic(11);
     const QFontMetrics tm(text);
     struct Part {
@@ -497,14 +497,19 @@ void WheelSizeFigure() {
         {QStringLiteral("J"), 3},    {QStringLiteral("+35"), 4}, {QStringLiteral("5"), 5},
         {QStringLiteral("-"), 0},    {QStringLiteral("114.3"), 6},
     };
-    const int gap = 5;
+    const int gap = 4;
+    // a part narrower than its mark gets the mark's width, so that marks never touch
+    auto room = [&](const Part& part) {
+        const int adv = tm.horizontalAdvance(part.text);
+        return part.mark > 0 ? qMax(adv, 12) : adv;
+    };
     int total = 0;
-    for (const Part& part : parts) total += tm.horizontalAdvance(part.text) + gap;
+    for (const Part& part : parts) total += room(part) + gap;
     total -= gap;
     int x = (w - total) / 2;
     const QString circled = QStringLiteral("①②③④⑤⑥");
     for (const Part& part : parts) {
-        const int adv = tm.horizontalAdvance(part.text);
+        const int adv = room(part);
         Label(p, QRectF(x, 0, adv, 13), part.text, text, kFigureInk);
         if (part.mark > 0)
             Label(p, QRectF(x + adv / 2.0 - 8, 13, 16, 13), circled.mid(part.mark - 1, 1), marks,
@@ -521,7 +526,7 @@ void TyreSizeFigure() {
     QImage image = Canvas(w, h, Qt::white);
     QPainter p(&image);
     Crisp(p);
-    const QFont text = Latin(16, true, false, false);
+    const QFont text = Latin(15, true, false, false);
     const QFont marks = FixedGothic(12);
     const QFontMetrics tm(text);
     struct Part {
