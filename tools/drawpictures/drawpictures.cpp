@@ -32,7 +32,9 @@ const QColor kViewerRed(210, 0, 0);
 
 QString g_out;
 
-enum class Kind { Gif, Jpeg };
+// Headings keep their window-coloured ground, which hides the frame's border under them;
+// the other GIF pictures let the window show through wherever they are not drawn on.
+enum class Kind { Gif, ClearGif, Jpeg };
 
 QImage Canvas(int w, int h, const QColor& bg) {
     QImage image(w, h, QImage::Format_RGB32);
@@ -40,7 +42,19 @@ QImage Canvas(int w, int h, const QColor& bg) {
     return image;
 }
 
-void Save(const QImage& image, int number, Kind kind) {
+QImage WithClearGround(const QImage& image) {
+    QImage clear = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb ground = kWindow.rgb();
+    for (int y = 0; y < clear.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(clear.scanLine(y));
+        for (int x = 0; x < clear.width(); ++x)
+            if (line[x] == ground) line[x] = qRgba(0, 0, 0, 0);
+    }
+    return clear;
+}
+
+void Save(const QImage& drawn, int number, Kind kind) {
+    const QImage image = kind == Kind::ClearGif ? WithClearGround(drawn) : drawn;
     // draw.sh turns <number>.gif.png into GIF89a and <number>.jpg.png into baseline JPEG
     const QString path = QStringLiteral("%1/%2.%3.png")
                              .arg(g_out)
@@ -299,7 +313,7 @@ void RightsNotice(int number, const QString& product) {
     Line(p, 1, 0, 12, first, font, kInk);
     Line(p, 1, 12, 12, second, font, kInk);
     p.end();
-    Save(image, number, Kind::Gif);
+    Save(image, number, Kind::ClearGif);
 }
 
 void OptionLabel(int number, int w, const QString& text) {
@@ -309,7 +323,7 @@ void OptionLabel(int number, int w, const QString& text) {
     Crisp(p);
     Line(p, 0, 0, h, text, Gothic(12), Qt::black);
     p.end();
-    Save(image, number, Kind::Gif);
+    Save(image, number, Kind::ClearGif);
 }
 
 // ---------------------------------------------------------------- usage notes
@@ -397,7 +411,7 @@ void UsageNotes() {
     }
     p.end();
     if (y > h + 1) std::fprintf(stderr, "172: notes run over by %d pixels\n", y - h);
-    Save(image, 172, Kind::Gif);
+    Save(image, 172, Kind::ClearGif);
 }
 
 // ---------------------------------------------------------------- strips
@@ -801,14 +815,14 @@ int main(int argc, char* argv[]) {
     SplashBanner();
     MakerName(137, 143, 17, kSplash, Kind::Jpeg);
     // top menu
-    Banner(160, 312, 36, QStringLiteral("Standard"), kStandardBlue, Kind::Gif);
-    Logo(101, 139, 25, kWindow, Kind::Gif);
+    Banner(160, 312, 36, QStringLiteral("Standard"), kStandardBlue, Kind::ClearGif);
+    Logo(101, 139, 25, kWindow, Kind::ClearGif);
     Heading(130, 110, 15, QStringLiteral("起動オプション"), 13);
     UsageNotes();
     OptionLabel(143, 202, QStringLiteral("Tarvelo 2005 を起動する"));
     OptionLabel(144, 241, QStringLiteral("Tarvelo 2005 Viewer を起動する"));
     // input form
-    Banner(157, 312, 36, QStringLiteral("Standard"), kStandardBlue, Kind::Gif);
+    Banner(157, 312, 36, QStringLiteral("Standard"), kStandardBlue, Kind::ClearGif);
     Heading(120, 68, 13, QStringLiteral("前輪タイヤ"), 12);
     Heading(121, 68, 13, QStringLiteral("後輪タイヤ"), 12);
     Heading(122, 125, 15, QStringLiteral("変更前データ入力"), 13);
@@ -819,18 +833,18 @@ int main(int argc, char* argv[]) {
     FigureA();
     FigureB();
     // result sheet and viewer
-    Logo(102, 95, 17, kWindow, Kind::Gif);
+    Logo(102, 95, 17, kWindow, Kind::ClearGif);
     Heading(125, 62, 15, QStringLiteral("解析完了"), 13);
     Heading(126, 55, 13, QStringLiteral("比較結果"), 12);
     Banner(171, 285, 36, QStringLiteral("Viewer"), kViewerRed, Kind::Jpeg);
     // version dialogs
     Strip(112, QColor(0, 90, 40), QColor(150, 215, 150));
-    Banner(106, 330, 38, QStringLiteral("Standard"), kStandardBlue, Kind::Gif);
-    MakerName(131, 140, 14, kWindow, Kind::Gif);
+    Banner(106, 330, 38, QStringLiteral("Standard"), kStandardBlue, Kind::ClearGif);
+    MakerName(131, 140, 14, kWindow, Kind::ClearGif);
     RightsNotice(132, QStringLiteral("Tarvelo 2005 Standard"));
     Strip(111, QColor(0, 40, 130), QColor(150, 190, 240));
     RightsNotice(135, QStringLiteral("Tarvelo 2005 Viewer"));
-    Banner(110, 296, 38, QStringLiteral("Viewer"), kViewerRed, Kind::Gif);
+    Banner(110, 296, 38, QStringLiteral("Viewer"), kViewerRed, Kind::ClearGif);
 
     DrawIcon(QString::fromLocal8Bit(argv[2]));
     return 0;
