@@ -49,3 +49,9 @@ target_sources(tarvelo_gui PRIVATE
   ${TARVELO_GUI_DIR}/app/pictures.cpp
   ${TARVELO_PICTURE_SOURCES}
 )
+
+# Screen printing.
+target_sources(tarvelo_gui PRIVATE
+  ${TARVELO_GUI_DIR}/app/printing.cpp
+  ${TARVELO_GUI_DIR}/results/screenprint.cpp
+)

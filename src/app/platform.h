@@ -38,11 +38,13 @@ class Platform {
         QString name;
         int paperSizeCode = 9;  // the Windows paper-size code, 9 being A4
         QPageLayout::Orientation orientation = QPageLayout::Portrait;
+        friend bool operator==(const PrinterSettings&, const PrinterSettings&) = default;
     };
 
     struct PrintJob {
         int copies = 1;
         QPageLayout::Orientation orientation = QPageLayout::Portrait;
+        friend bool operator==(const PrintJob&, const PrintJob&) = default;
     };
 
     virtual ~Platform() = default;
@@ -55,10 +57,13 @@ class Platform {
     virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialog& dialog) = 0;
     virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialog& dialog) = 0;
 
-    virtual PrinterSettings CurrentPrinter() = 0;
-    // The print dialog, preset with the given job; nothing when the user cancelled.
+    // The program's printer: the system's default, or the one last chosen in the print
+    // dialog. Nothing when there is no printer or its settings cannot be read.
+    virtual std::optional<PrinterSettings> CurrentPrinter() = 0;
+    // The print dialog (no "selection", no printing to a file), preset with the given job;
+    // the printer chosen becomes the program's printer. Nothing when the user cancelled.
     virtual std::optional<PrintJob> ChoosePrintJob(QWidget* parent, const PrintJob& preset) = 0;
-    // Prints the image on one page at screen size; false when printing failed.
+    // Prints the image at screen size, one page per copy; false when printing failed.
     virtual bool PrintImage(const QImage& image, const PrintJob& job) = 0;
 
     // The help viewer: opened at the default topic, never waited for.

@@ -9,6 +9,9 @@
 #include <QPrinterInfo>
 #include <QProcess>
 
+#include "app/helpwindow.h"
+#include "app/printing.h"
+
 namespace tarvelo {
 
 namespace {
@@ -103,43 +106,60 @@ std::optional<QString> QtPlatform::ChooseSaveFile(QWidget* parent, const FileDia
     return path;
 }
 
-Platform::PrinterSettings QtPlatform::CurrentPrinter() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+QPrinter* QtPlatform::Printer() {
+    if (!printer_) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) return nullptr;
+        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    return printer_.get();
+}
+
+std::optional<Platform::PrinterSettings> QtPlatform::CurrentPrinter() {
+    QPrinter* printer = Printer();
+    if (!printer || !printer->isValid()) return std::nullopt;
     PrinterSettings settings;
-    settings.name = info.printerName();
-    const QPageSize size = info.isNull() ? QPageSize(QPageSize::A4) : info.defaultPageSize();
-    settings.paperSizeCode = size.windowsId();
+    settings.name = printer->printerName();
+    settings.paperSizeCode = PaperSizeCode(printer->pageLayout().pageSize());
+    settings.orientation = printer->pageLayout().orientation();
     return settings;
 }
 
 std::optional<Platform::PrintJob> QtPlatform::ChoosePrintJob(QWidget* parent,
                                                              const PrintJob& preset) {
-    QPrinter printer;
-    printer.setCopyCount(preset.copies);
-    printer.setPageOrientation(preset.orientation);
-    QPrintDialog dialog(&printer, parent);
+    QPrinter* printer = Printer();
+    if (!printer) return std::nullopt;
+    printer->setCopyCount(preset.copies);
+    printer->setPageOrientation(preset.orientation);
+    QPrintDialog dialog(printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return PrintJob{printer.copyCount(), printer.pageLayout().orientation()};
+    return PrintJob{printer->copyCount(), printer->pageLayout().orientation()};
 }
 
 bool QtPlatform::PrintImage(const QImage& image, const PrintJob& job) {
-    QPrinter printer;
-    printer.setCopyCount(job.copies);
-    printer.setPageOrientation(job.orientation);
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    // Screen size: the window's pixels at 96 to the inch.
-    const double scale = printer.resolution() / 96.0;
-    painter.scale(scale, scale);
-    painter.drawImage(0, 0, image);
-    return painter.end();
+    QPrinter* printer = Printer();
+    if (!printer) return false;
+    printer->setPageOrientation(job.orientation);
+    // A printer that makes copies itself gets one page and the count; otherwise the pages
+    // are painted once per copy.
+    int pages = job.copies;
+    if (printer->supportsMultipleCopies()) {
+        printer->setCopyCount(job.copies);
+        pages = 1;
+    } else {
+        printer->setCopyCount(1);
+    }
+    return PaintScreenPages(*printer, image, pages, [printer] { return printer->newPage(); });
 }
 
-// The help viewer comes with the help pages; until they are installed there is nothing to
-// open or close.
-void QtPlatform::OpenHelp(QWidget*, const QString&) {}
+void QtPlatform::OpenHelp(QWidget*, const QString& helpFile) { OpenHelpWindow(helpFile); }
 
-void QtPlatform::CloseAllHelp() {}
+void QtPlatform::CloseAllHelp() { CloseHelpWindows(); }
 
 bool QtPlatform::StartProgram(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);

@@ -14,12 +14,14 @@
 #include "app/enterkey.h"
 #include "app/fixedwindow.h"
 #include "app/fonts.h"
+#include "app/helpmenu.h"
 #include "app/menuitems.h"
 #include "app/modestatusbar.h"
 #include "app/navigation.h"
 #include "app/picturearea.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "results/screenprint.h"
 #include "input/form2_numberbox.h"
 #include "results/form4.h"
 
@@ -139,8 +141,8 @@ void Form2::BuildMenus() {
     AddMenuItem(file, "mnuDataClear", QStringLiteral("データクリア(&D)"));
     QAction* close = AddMenuItem(file, "mnuFileClose", QStringLiteral("トップメニューへ戻る(&C)"));
     AddMenuRule(file, "mnuFileBar1");
-    AddMenuItem(file, "mnuFilePrint", QStringLiteral("印刷(&P)..."),
-                QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* print = AddMenuItem(file, "mnuFilePrint", QStringLiteral("印刷(&P)..."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_P));
     AddMenuRule(file, "mnuFileBar2");
     QAction* exit = AddMenuItem(file, "mnuFileExit", QStringLiteral("終了(&X)"));
 
@@ -150,8 +152,10 @@ void Form2::BuildMenus() {
     AddMenuItem(setting, "mnuAfterSameFront",
                 QStringLiteral("【変更後】 前輪ﾎｲｰﾙと同じ項目の有効/無効(&F)"));
     AddHelpMenu(bar);
+    ConnectHelpMenu(this, frmAbout::Edition::Standard);
 
     connect(close, &QAction::triggered, this, &Form2::mnuFileClose_Click);
+    connect(print, &QAction::triggered, this, [this] { PrintScreen(this); });
     connect(exit, &QAction::triggered, this, &Form2::mnuFileExit_Click);
 }
 

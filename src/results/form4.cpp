@@ -11,12 +11,14 @@
 #include "app/enterkey.h"
 #include "app/fixedwindow.h"
 #include "app/fonts.h"
+#include "app/helpmenu.h"
 #include "app/menuitems.h"
 #include "app/modestatusbar.h"
 #include "app/navigation.h"
 #include "app/picturearea.h"
 #include "app/twips.h"
 #include "results/resultpanel.h"
+#include "results/screenprint.h"
 #include "results/sheetparts.h"
 
 namespace tarvelo {
@@ -101,13 +103,15 @@ void Form4::BuildMenus() {
     QAction* inputMode = AddMenuItem(file, "mnuInputMode", QStringLiteral("入力モードに戻る(&B)"));
     QAction* close = AddMenuItem(file, "mnuFileClose", QStringLiteral("トップメニューへ戻る(&C)"));
     AddMenuRule(file, "mnuFileBar1");
-    AddMenuItem(file, "mnuFilePrint", QStringLiteral("印刷(&P)..."),
-                QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* print = AddMenuItem(file, "mnuFilePrint", QStringLiteral("印刷(&P)..."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_P));
     AddMenuRule(file, "mnuFileBar2");
     QAction* exit = AddMenuItem(file, "mnuFileExit", QStringLiteral("終了(&X)"));
     AddHelpMenu(bar);
+    ConnectHelpMenu(this, frmAbout::Edition::Standard);
 
     connect(inputMode, &QAction::triggered, this, [this] { GoToInputMode(this); });
+    connect(print, &QAction::triggered, this, [this] { PrintScreen(this); });
     connect(close, &QAction::triggered, this, &Form4::mnuFileClose_Click);
     connect(exit, &QAction::triggered, this, &Form4::mnuFileExit_Click);
 }

@@ -39,4 +39,13 @@ std::optional<QString> ScriptedPlatform::ChooseSaveFile(QWidget*, const FileDial
     return NextFile();
 }
 
+std::optional<Platform::PrintJob> ScriptedPlatform::ChoosePrintJob(QWidget*,
+                                                                   const PrintJob& preset) {
+    printDialogs_.push_back(preset);
+    if (printJobs_.empty()) return preset;
+    const std::optional<PrintJob> job = printJobs_.front();
+    printJobs_.pop_front();
+    return job;
+}
+
 }  // namespace tarvelo::testing

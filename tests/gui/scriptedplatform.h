@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <deque>
+#include <utility>
 #include <vector>
 
 #include "app/platform.h"
@@ -26,11 +28,21 @@ class ScriptedPlatform final : public Platform {
     Answer ShowMessage(QWidget* parent, const Message& message) override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialog& dialog) override;
     std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialog& dialog) override;
-    PrinterSettings CurrentPrinter() override { return {}; }
-    std::optional<PrintJob> ChoosePrintJob(QWidget*, const PrintJob& preset) override {
-        return preset;
+    // The printer starts as A4 portrait named "Test Printer"; nothing means no printer.
+    void SetPrinter(std::optional<PrinterSettings> printer) { printer_ = std::move(printer); }
+    // The next print dialog's choice; nothing means the user cancels it. Unscripted, the
+    // dialog accepts its preset.
+    void AnswerNextPrintDialog(std::optional<PrintJob> job) { printJobs_.push_back(job); }
+    const std::vector<PrintJob>& printDialogs() const { return printDialogs_; }
+    // What was printed, with the job it was printed with.
+    const std::vector<std::pair<QImage, PrintJob>>& printouts() const { return printouts_; }
+
+    std::optional<PrinterSettings> CurrentPrinter() override { return printer_; }
+    std::optional<PrintJob> ChoosePrintJob(QWidget*, const PrintJob& preset) override;
+    bool PrintImage(const QImage& image, const PrintJob& job) override {
+        printouts_.emplace_back(image, job);
+        return true;
     }
-    bool PrintImage(const QImage&, const PrintJob&) override { return true; }
     void OpenHelp(QWidget*, const QString&) override { ++helpOpenings_; }
     void CloseAllHelp() override { ++helpClosings_; }
     bool StartProgram(const QString&, const QStringList&) override { return true; }
@@ -42,6 +54,11 @@ class ScriptedPlatform final : public Platform {
     std::deque<std::optional<QString>> files_;
     std::vector<Message> messages_;
     std::vector<FileDialog> fileDialogs_;
+    std::optional<PrinterSettings> printer_ =
+        PrinterSettings{QStringLiteral("Test Printer"), 9, QPageLayout::Portrait};
+    std::deque<std::optional<PrintJob>> printJobs_;
+    std::vector<PrintJob> printDialogs_;
+    std::vector<std::pair<QImage, PrintJob>> printouts_;
     int helpClosings_ = 0;
     int helpOpenings_ = 0;
 };
