@@ -109,6 +109,8 @@ std::optional<QString> QtPlatform::ChooseSaveFile(QWidget* parent, const FileDia
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
+void QtPlatform::SetPrinter(std::unique_ptr<QPrinter> printer) { printer_ = std::move(printer); }
+
 QPrinter* QtPlatform::Printer() {
     if (!printer_) {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();

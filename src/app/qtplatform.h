@@ -24,6 +24,9 @@ class QtPlatform final : public Platform {
     void CloseAllHelp() override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
 
+    // Makes the given printer the program's printer (a PDF file, for instance).
+    void SetPrinter(std::unique_ptr<QPrinter> printer);
+
   private:
     // The program's printer; made on first use from the system's default printer.
     QPrinter* Printer();
