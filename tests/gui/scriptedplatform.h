@@ -45,7 +45,12 @@ class ScriptedPlatform final : public Platform {
     }
     void OpenHelp(QWidget*, const QString&) override { ++helpOpenings_; }
     void CloseAllHelp() override { ++helpClosings_; }
-    bool StartProgram(const QString&, const QStringList&) override { return true; }
+    // Programs started, by path; each start succeeds.
+    const QStringList& startedPrograms() const { return started_; }
+    bool StartProgram(const QString& program, const QStringList&) override {
+        started_ << program;
+        return true;
+    }
 
   private:
     std::optional<QString> NextFile();
@@ -59,6 +64,7 @@ class ScriptedPlatform final : public Platform {
     std::deque<std::optional<PrintJob>> printJobs_;
     std::vector<PrintJob> printDialogs_;
     std::vector<std::pair<QImage, PrintJob>> printouts_;
+    QStringList started_;
     int helpClosings_ = 0;
     int helpOpenings_ = 0;
 };
