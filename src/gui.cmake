@@ -55,3 +55,12 @@ target_sources(tarvelo_gui PRIVATE
   ${TARVELO_GUI_DIR}/app/printing.cpp
   ${TARVELO_GUI_DIR}/results/screenprint.cpp
 )
+
+# Input form editing: number box checks, same-as-front linkage, data clear, input file.
+target_sources(tarvelo_gui PRIVATE
+  ${TARVELO_GUI_DIR}/input/form2_dataclear.cpp
+  ${TARVELO_GUI_DIR}/input/form2_file.cpp
+  ${TARVELO_GUI_DIR}/input/form2_samefront.cpp
+  ${TARVELO_GUI_DIR}/input/form2_validation.cpp
+  ${TARVELO_GUI_DIR}/input/form2_warning.cpp
+)

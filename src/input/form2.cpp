@@ -23,6 +23,7 @@
 #include "app/twips.h"
 #include "results/screenprint.h"
 #include "input/form2_numberbox.h"
+#include "input/form2_validation.h"
 #include "results/form4.h"
 
 namespace tarvelo {
@@ -125,6 +126,10 @@ Form2::Form2() {
     }
     SetTabOrder();
     new EnterPressesButton(this, command1_);
+    GuardNumberBoxes(this);
+    ConnectSameAsFront();
+    ConnectDataClear();
+    ConnectFileCommands();
 
     MakeFixedMainWindow(this, TwipsSize(11820, 7785));
     setWindowTitle(QStringLiteral("Tarvelo 2005 Standard Edition - 入力モード"));
