@@ -133,9 +133,17 @@ QString SaveDataFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     QString error;
-    if (!WriteAll(file, bytes, &error)) {
+    // The data must reach the disk before the old file is replaced: a full disk can let
+    // write() take everything into the buffer and fail only on flushing.
+    if (!WriteAll(file, bytes, &error) || !file.flush()) {
+        if (error.isEmpty()) error = file.errorString();
         file.cancelWriting();
         return error;
+    }
+    if (file.size() != bytes.size()) {
+        error = file.errorString();
+        file.cancelWriting();
+        return error.isEmpty() ? QStringLiteral("書き込みが途中で止まりました。") : error;
     }
     if (!file.commit()) return file.errorString();
     return QString();
