@@ -64,3 +64,19 @@ target_sources(tarvelo_gui PRIVATE
   ${TARVELO_GUI_DIR}/input/form2_validation.cpp
   ${TARVELO_GUI_DIR}/input/form2_warning.cpp
 )
+
+# Each window's pictures and the program icon on the desktop.
+target_sources(tarvelo_gui PRIVATE
+  ${TARVELO_GUI_DIR}/app/windowpictures.cpp
+)
+include(GNUInstallDirs)
+install(TARGETS tarvelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/tarvelo.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icon/tarvelo.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+
+# The input form's guidance panel.
+target_sources(tarvelo_gui PRIVATE
+  ${TARVELO_GUI_DIR}/input/form2_guidance.cpp
+)

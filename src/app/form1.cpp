@@ -14,6 +14,7 @@
 #include "app/navigation.h"
 #include "app/picturearea.h"
 #include "app/twips.h"
+#include "app/windowpictures.h"
 
 namespace tarvelo {
 
@@ -29,6 +30,11 @@ struct OptionRow {
 constexpr OptionRow kOptions[] = {
     {"Option1_1", 400, "Image7", "Tarvelo 2005 を起動する"},
     {"Option1_2", 850, "Image4", "Tarvelo 2005 Viewer を起動する"},
+};
+
+constexpr PictureLoad kMenuPictures[] = {
+    {160, "Image3"}, {101, "Image2"}, {130, "Image9"},
+    {172, "Image5"}, {143, "Image7"}, {144, "Image4"},
 };
 
 QPushButton* MakeButton(const char* name, const QString& caption, QRect twips, bool bold,
@@ -59,7 +65,9 @@ Form1::Form1() {
     frame->setGeometry(TwipsRect(330, 1150, 5025, 1570));
     QLabel* heading =
         MakePictureArea(QStringLiteral("Image9"), QStringLiteral("起動オプション"), frame);
-    heading->setGeometry(TwipsRect(150, 60, 1650, 240));
+    // The heading sits on the frame's top border and hides the line behind it.
+    heading->setAutoFillBackground(true);
+    heading->setGeometry(TwipsRect(150, 0, 1650, 240));
 
     auto* group = new QButtonGroup(this);
     std::array<QRadioButton*, 2> options{};
@@ -72,7 +80,8 @@ Form1::Form1() {
         group->addButton(option);
         QLabel* label = MakePictureArea(QString::fromLatin1(row.picture),
                                         QString::fromUtf8(row.pictureText), frame);
-        label->setGeometry(TwipsRect(650, row.top, 4200, 375));
+        // The option labels are 12 pixels high: level with the middle of their button.
+        label->setGeometry(TwipsRect(650, row.top + 97, 4200, 180));
         label->setBuddy(option);
         options[i] = option;
     }
@@ -95,6 +104,8 @@ Form1::Form1() {
     setTabOrder(inputOption_, viewerOption_);
     setTabOrder(viewerOption_, ok);
     setTabOrder(ok, quit);
+
+    LoadWindowPictures(this, kMenuPictures);
 }
 
 void Form1::ShowLoaded() {

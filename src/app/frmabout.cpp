@@ -10,6 +10,7 @@
 #include "app/platform.h"
 #include "app/twips.h"
 #include "app/version.h"
+#include "app/windowpictures.h"
 
 namespace tarvelo {
 
@@ -32,6 +33,13 @@ constexpr Dressing kStandard{"frmAbout",   "Tarvelo 2005 Standard Edition ﾊﾞ
 constexpr Dressing kViewer{"frmAbout1",  "Tarvelo 2005 Viewer ﾊﾞｰｼﾞｮﾝ情報",
                            "VcmdOK",     "VcmdSysInfo",
                            "Tarvelo 2005 Viewer", 5945, 860};
+
+constexpr PictureLoad kStandardPictures[] = {
+    {112, "Image3"}, {106, "Image4"}, {101, "Image2"}, {131, "Image5"}, {132, "Image6"},
+};
+constexpr PictureLoad kViewerPictures[] = {
+    {111, "Image3"}, {135, "Image6"}, {101, "Image2"}, {131, "Image5"}, {110, "Image4"},
+};
 
 QPushButton* MakeButton(const char* name, const QString& caption, const QRect& geometry,
                         QWidget* parent) {
@@ -113,6 +121,8 @@ frmAbout::frmAbout(Edition edition, QWidget* owner)
         ->move(TwipsToPixels(150), TwipsToPixels(4800));
     MakePictureArea(QStringLiteral("Image2"), QString(), this)
         ->move(TwipsToPixels(4450), TwipsToPixels(4600));
+    LoadWindowPictures(this, edition == Edition::Standard ? std::span(kStandardPictures)
+                                                          : std::span(kViewerPictures));
     ok->setFocus();
 }
 

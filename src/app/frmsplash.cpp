@@ -8,8 +8,19 @@
 #include "app/picturearea.h"
 #include "app/twips.h"
 #include "app/version.h"
+#include "app/windowpictures.h"
 
 namespace tarvelo {
+
+namespace {
+
+constexpr PictureLoad kSplashPictures[] = {
+    {159, "Image2"},
+    {117, "Image3"},
+    {137, "Image5"},
+};
+
+}  // namespace
 
 frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
@@ -33,7 +44,8 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
         MakePictureArea(QStringLiteral("Image3"), QStringLiteral("Tarvelo 2005 Standard"), frame);
     banner->setFont(UiFont(26, true));
     banner->setAlignment(Qt::AlignCenter);
-    banner->setGeometry(TwipsRect(0, 1500, 7455, 780));
+    // The picture keeps the area's left, so the area starts where the centred banner does.
+    banner->setGeometry(TwipsRect(360, 1500, 6735, 780));
 
     auto* version = new QLabel(QStringLiteral("Version"), frame);
     version->setObjectName(QStringLiteral("lblVersion"));
@@ -53,6 +65,8 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
 
     QLabel* logo = MakePictureArea(QStringLiteral("Image2"), QString(), frame);
     logo->setGeometry(TwipsRect(5100, 4050, 2085, 375));
+
+    LoadWindowPictures(this, kSplashPictures);
 }
 
 }  // namespace tarvelo

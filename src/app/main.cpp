@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvelo 2005"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    // Matches the desktop entry, whose icon the desktop then shows for the program.
+    QApplication::setDesktopFileName(QStringLiteral("tarvelo"));
     tarvelo::InstallFontSubstitutions();
     tarvelo::InstallJapaneseQtTranslations(app);
 

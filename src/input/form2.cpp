@@ -22,6 +22,8 @@
 #include "app/platform.h"
 #include "app/twips.h"
 #include "results/screenprint.h"
+#include "app/windowpictures.h"
+#include "input/form2_guidance.h"
 #include "input/form2_numberbox.h"
 #include "input/form2_validation.h"
 #include "results/form4.h"
@@ -42,6 +44,12 @@ constexpr ClearanceFrameLayout kClearanceFrames[] = {
      "F2_FC_FR_Hikikomi_Old_TXT"},
     {"Frame6", "後輪フェンダークリアランス（mm）", "後輪", "F2_FC_RL_Hikikomi_Old_TXT",
      "F2_FC_RR_Hikikomi_Old_TXT"},
+};
+
+constexpr PictureLoad kInputPictures[] = {
+    {157, "Image4"},           {101, "Image2"}, {120, "Image5", "Image6"},
+    {121, "Image7", "Image8"}, {122, "Image9"}, {123, "Image10"},
+    {124, "Image11"},
 };
 
 constexpr const char* kTabOrder[] = {
@@ -126,11 +134,14 @@ Form2::Form2() {
     }
     SetTabOrder();
     new EnterPressesButton(this, command1_);
+    new FieldGuidance(this);
+    wheels_[kBeforeFront].rimDiameter->setFocus();
     GuardNumberBoxes(this);
     ConnectSameAsFront();
     ConnectDataClear();
     ConnectFileCommands();
 
+    LoadWindowPictures(this, kInputPictures);
     MakeFixedMainWindow(this, TwipsSize(11820, 7785));
     setWindowTitle(QStringLiteral("Tarvelo 2005 Standard Edition - 入力モード"));
 }
@@ -198,9 +209,16 @@ QWidget* Form2::BuildAfterBlock(QWidget* parent) {
     QPushButton* clear = MakeButton("Command2", QStringLiteral("データクリア"), UiFont(9), block);
     QPushButton* top = MakeButton("Command3", QStringLiteral("トップメニュー"), UiFont(9), block);
     command1_ = MakeButton("Command1", QStringLiteral("O K"), UiFont(11.25, true), block);
-    command1_->setMinimumWidth(120);
+    command1_->setMinimumWidth(100);
+    // The guidance panel leaves no room for the banner beside it: it sits by the buttons.
+    QLabel* banner =
+        MakePictureArea(QStringLiteral("Image4"), QStringLiteral("Tarvelo 2005 Standard"), block);
+    banner->setFont(UiFont(14, true));
+    banner->setAlignment(Qt::AlignCenter);
     buttons->addWidget(clear);
     buttons->addWidget(top);
+    buttons->addStretch(1);
+    buttons->addWidget(banner);
     buttons->addStretch(1);
     buttons->addWidget(command1_);
     grid->addLayout(buttons, 1, 0, 1, 2);
@@ -217,38 +235,6 @@ QWidget* Form2::BuildAfterBlock(QWidget* parent) {
     connect(command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(top, &QPushButton::clicked, this, [this] { GoToTopMenu(this); });
     return block;
-}
-
-QWidget* Form2::BuildGuidancePanel(QWidget* parent) {
-    auto* panel = new QWidget(parent);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
-    QLabel* banner =
-        MakePictureArea(QStringLiteral("Image4"), QStringLiteral("Tarvelo 2005 Standard"), panel);
-    banner->setFont(UiFont(14, true));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setMinimumHeight(36);
-    column->addWidget(banner);
-
-    QGroupBox* guidance = MakeHeadedFrame("Frame5", "Image11", QStringLiteral("解説"), panel);
-    auto* inside = new QVBoxLayout(guidance);
-    inside->setContentsMargins(6, 18, 6, 6);
-    for (const char* figure : {"Image3", "Image12", "Image13"}) {
-        inside->addWidget(MakePictureArea(QString::fromLatin1(figure), QString(), guidance));
-    }
-    auto* text = new QLabel(guidance);
-    text->setObjectName(QStringLiteral("Label_Kaisetsu"));
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    inside->addWidget(text, 1);
-    column->addWidget(guidance, 1);
-
-    QLabel* logo = MakePictureArea(QStringLiteral("Image2"), QString(), panel);
-    logo->setMinimumHeight(25);
-    logo->setAlignment(Qt::AlignRight);
-    column->addWidget(logo);
-    return panel;
 }
 
 void Form2::SetTabOrder() {

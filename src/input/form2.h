@@ -31,7 +31,6 @@ class Form2 final : public QMainWindow {
     void BuildMenus();
     QWidget* BuildBeforeBlock(QWidget* parent);
     QWidget* BuildAfterBlock(QWidget* parent);
-    QWidget* BuildGuidancePanel(QWidget* parent);
     void SetTabOrder();
 
     // The reaction of an offset direction list to a change of its selection.

@@ -89,7 +89,6 @@ ResultPanel::ResultPanel(const QString& prefix, QWidget* parent)
     heading->adjustSize();
     heading->move(8, 0);
     QLabel* logo = MakePictureArea(QStringLiteral("Image1"), QString(), this);
-    logo->setGeometry(0, 0, 0, 0);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 14, 6, 4);
@@ -100,6 +99,8 @@ ResultPanel::ResultPanel(const QString& prefix, QWidget* parent)
         MakeCaption(QStringLiteral("Label_WT_Kumiawase"),
                     QStringLiteral("◆ 変更前と変更後のホイールおよびタイヤの組み合わせ"), this),
         0, kCaption, 1, kComment + 1);
+    // The small logo shares the first line with the caption, in the panel's top right corner.
+    grid->addWidget(logo, 0, kComment, Qt::AlignRight | Qt::AlignTop);
     BuildCombinationRow(1, "Label3", "前輪 ： 変更前", "Label6", Field::WTF_Kumiawase_Old_TXT,
                         Field::WTF_Kumiawase_New_TXT);
     BuildCombinationRow(2, "Label9", "後輪 ： 変更前", "Label8", Field::WTR_Kumiawase_Old_TXT,
