@@ -56,15 +56,6 @@ target_sources(tarvelo_gui PRIVATE
   ${TARVELO_GUI_DIR}/results/screenprint.cpp
 )
 
-# Input form editing: number box checks, same-as-front linkage, data clear, input file.
-target_sources(tarvelo_gui PRIVATE
-  ${TARVELO_GUI_DIR}/input/form2_dataclear.cpp
-  ${TARVELO_GUI_DIR}/input/form2_file.cpp
-  ${TARVELO_GUI_DIR}/input/form2_samefront.cpp
-  ${TARVELO_GUI_DIR}/input/form2_validation.cpp
-  ${TARVELO_GUI_DIR}/input/form2_warning.cpp
-)
-
 # Each window's pictures and the program icon on the desktop.
 target_sources(tarvelo_gui PRIVATE
   ${TARVELO_GUI_DIR}/app/windowpictures.cpp
@@ -79,4 +70,20 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icon/tarvelo.png
 # The input form's guidance panel.
 target_sources(tarvelo_gui PRIVATE
   ${TARVELO_GUI_DIR}/input/form2_guidance.cpp
+)
+
+# The result viewer and the window it shares with the result sheet.
+target_sources(tarvelo_gui PRIVATE
+  ${TARVELO_GUI_DIR}/results/filewarning.cpp
+  ${TARVELO_GUI_DIR}/results/form7.cpp
+  ${TARVELO_GUI_DIR}/results/sheetwindow.cpp
+)
+
+# Input form editing: number box checks, same-as-front linkage, data clear, input file.
+target_sources(tarvelo_gui PRIVATE
+  ${TARVELO_GUI_DIR}/input/form2_dataclear.cpp
+  ${TARVELO_GUI_DIR}/input/form2_file.cpp
+  ${TARVELO_GUI_DIR}/input/form2_samefront.cpp
+  ${TARVELO_GUI_DIR}/input/form2_validation.cpp
+  ${TARVELO_GUI_DIR}/input/form2_warning.cpp
 )

@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "app/platform.h"
 #include "input/form2.h"
+#include "results/form7.h"
 
 namespace tarvelo {
 
@@ -18,7 +19,9 @@ void ShowInputMode() {
     ShowCentred(new Form2());
 }
 
-void ShowViewer() {}
+void ShowViewer() {
+    ShowCentred(new Form7());
+}
 
 bool ConfirmMove(QWidget* parent, const QString& text, const QString& title) {
     Platform::Message message;

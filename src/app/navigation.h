@@ -11,8 +11,7 @@ namespace tarvelo {
 
 void ShowTopMenu();
 void ShowInputMode();
-// The result viewer window arrives with the viewer itself; until then the top menu's
-// viewer option opens nothing.
+// Opens the result viewer, empty.
 void ShowViewer();
 
 // Asks with the warning icon, OK and Cancel, Cancel preselected; true only for OK.

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QMainWindow>
-
 #include "analysis/resultsheet.h"
+#include "results/sheetwindow.h"
 
 namespace tarvelo {
 
-class ResultPanel;
-
 // Result mode: shows the sheet of one analysis.
-class Form4 final : public QMainWindow {
+class Form4 final : public SheetWindow {
   public:
     Form4();
 
@@ -19,12 +16,9 @@ class Form4 final : public QMainWindow {
     ResultSheet Contents() const;
 
   private:
-    void BuildMenus();
-
-    void mnuFileClose_Click();
-    void mnuFileExit_Click();
-
-    ResultPanel* panel_ = nullptr;
+    // "解析結果の保存(&S)...": the fields' texts as they stand, typed ones included, into
+    // the file the user names, exactly as named; a failure is reported.
+    void mnuFileSave_Click();
 };
 
 }  // namespace tarvelo
