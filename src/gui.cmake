@@ -74,7 +74,7 @@ target_sources(tarvelo_gui PRIVATE
 
 # The result viewer and the window it shares with the result sheet.
 target_sources(tarvelo_gui PRIVATE
-  ${TARVELO_GUI_DIR}/results/filewarning.cpp
+  ${TARVELO_GUI_DIR}/app/warning.cpp
   ${TARVELO_GUI_DIR}/results/form7.cpp
   ${TARVELO_GUI_DIR}/results/sheetwindow.cpp
 )
@@ -85,5 +85,4 @@ target_sources(tarvelo_gui PRIVATE
   ${TARVELO_GUI_DIR}/input/form2_file.cpp
   ${TARVELO_GUI_DIR}/input/form2_samefront.cpp
   ${TARVELO_GUI_DIR}/input/form2_validation.cpp
-  ${TARVELO_GUI_DIR}/input/form2_warning.cpp
 )

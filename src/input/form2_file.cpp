@@ -5,7 +5,7 @@
 
 #include "app/platform.h"
 #include "input/form2.h"
-#include "input/form2_warning.h"
+#include "app/warning.h"
 #include "input/inputfile.h"
 
 namespace tarvelo {
@@ -48,8 +48,8 @@ void Form2::mnuFileSave_Click() {
     if (path.isEmpty()) return;
     const QString reason = SaveInputFile(path, CurrentInput());
     if (reason.isEmpty()) return;
-    ShowWarning(this, QStringLiteral("入力データを保存できませんでした。") + reason +
-                          QStringLiteral("　　"));
+    WarnFileFailed(this, kProgramTitle, QStringLiteral("入力データを保存できませんでした。"),
+                   reason);
 }
 
 // A file that cannot be read leaves the form as it was, so the entries on it are not lost.
@@ -58,8 +58,8 @@ void Form2::mnuFileOpen_Click() {
     if (path.isEmpty()) return;
     const InputFileRead read = ReadInputFile(path);
     if (!read.error.isEmpty()) {
-        ShowWarning(this, QStringLiteral("入力データを読み込めませんでした。") + read.error +
-                              QStringLiteral("　　"));
+        WarnFileFailed(this, kProgramTitle, QStringLiteral("入力データを読み込めませんでした。"),
+                       read.error);
         return;
     }
     PutIntoForm(read.content);

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "analysis/numbers.h"
-#include "input/form2_warning.h"
+#include "app/warning.h"
 
 namespace tarvelo {
 

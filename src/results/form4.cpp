@@ -6,7 +6,7 @@
 #include "app/navigation.h"
 #include "app/platform.h"
 #include "app/windowpictures.h"
-#include "results/filewarning.h"
+#include "app/warning.h"
 #include "results/resultfile.h"
 #include "results/resultpanel.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/platform.h"
 #include "app/windowpictures.h"
-#include "results/filewarning.h"
+#include "app/warning.h"
 #include "results/resultfile.h"
 #include "results/resultpanel.h"
 #include "results/viewerjudgement.h"
