@@ -13,6 +13,7 @@
 #include "app/qtplatform.h"
 #include "input/form2.h"
 #include "results/form4.h"
+#include "results/form7.h"
 #include "scriptedplatform.h"
 #include "windows.h"
 
@@ -55,7 +56,8 @@ class HelpTest : public QObject {
     }
 
     void f1OpensHelpFromEachModeWindow() {
-        const std::vector<QWidget*> windows{new tarvelo::Form2(), new tarvelo::Form4()};
+        const std::vector<QWidget*> windows{new tarvelo::Form2(), new tarvelo::Form4(),
+                                            new tarvelo::Form7()};
         int openings = 0;
         for (QWidget* window : windows) {
             QVERIFY(tarvelo::testing::ShowActive(window));
