@@ -123,7 +123,7 @@ class PrintingTest : public QObject {
     void noPrinterShowsNothing() {
         auto* sheet = new tarvelo::Form4();
         sheet->show();
-        platform_->SetPrinter(std::nullopt);
+        platform_->RemovePrinter();
         tarvelo::PrintScreen(sheet);
         QCOMPARE(platform_->messages().size(), size_t(0));
         QCOMPARE(platform_->printDialogs().size(), size_t(0));

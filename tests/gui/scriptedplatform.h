@@ -29,7 +29,8 @@ class ScriptedPlatform final : public Platform {
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialog& dialog) override;
     std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialog& dialog) override;
     // The printer starts as A4 portrait named "Test Printer"; nothing means no printer.
-    void SetPrinter(std::optional<PrinterSettings> printer) { printer_ = std::move(printer); }
+    void SetPrinter(const PrinterSettings& printer) { printer_ = printer; }
+    void RemovePrinter() { printer_.reset(); }
     // The next print dialog's choice; nothing means the user cancels it. Unscripted, the
     // dialog accepts its preset.
     void AnswerNextPrintDialog(std::optional<PrintJob> job) { printJobs_.push_back(job); }
